@@ -1,0 +1,86 @@
+#include "VMIZApp.h"
+
+#include "PlaceholderMainForm.h"
+#include "VURFiles.h"
+#include "VURImages.h"
+#include "VURLang.h"
+
+TVMIZApp::TVMIZApp(int &argc, char **argv)
+    : TZOKApp(argc, argv)
+{
+}
+
+TVMIZApp::~TVMIZApp() = default;
+
+QString TVMIZApp::GetInfo(int kind) const
+{
+    switch (kind) {
+    case 0:
+        return QStringLiteral("VUR Mizar Kit");
+    case 1:
+        return QStringLiteral("Quill::MIZ");
+    case 2:
+        return QStringLiteral("0.34.a");
+    case 3:
+        return QStringLiteral("2010-05-16");
+    case 4:
+        return QStringLiteral("0.34");
+    case 5:
+        return QStringLiteral("VUR Software");
+    case 6:
+        return QStringLiteral("Copyright \u00A9 2010-2026 VUR Software");
+    case 7:
+        return QStringLiteral("Mizar Version: 7.11.02");
+    case 8:
+        return QStringLiteral("www.vur-software.eu");
+    case 11:
+        return QStringLiteral("quill-miz@vur-software.eu");
+    default:
+        return QString();
+    }
+}
+
+void TVMIZApp::CreateForms()
+{
+    TZOKApp::CreateForms();
+    m_images = std::make_unique<TVURImages_DataModule>();
+    auto mainForm = std::make_unique<PlaceholderMainForm>();
+    SetMainWindow(mainForm.get());
+    mainForm->show();
+    m_mainForm = std::move(mainForm);
+}
+
+std::optional<QStringList> TVMIZApp::GetRegisteredExtensions() const
+{
+    return QStringList{QStringLiteral(".abs"), QStringLiteral(".bib"), QStringLiteral(".miz"),
+                       QStringLiteral(".voc")};
+}
+
+TVURChildFileForm *TVMIZApp::CreateChildEditForm(QWidget *)
+{
+    // The article window arrives with the editor; nothing to create yet.
+    qWarning("CreateChildEditForm: no article window in this build");
+    return nullptr;
+}
+
+QString TVMIZApp::GetDefaultExt() const
+{
+    return QStringLiteral(".miz");
+}
+
+QString TVMIZApp::GetFilter() const
+{
+    QString filter;
+    VURFiles::BuildFileFilter(
+        {TranslateText(QStringLiteral("<PLK>Pliki Mizarowe<ENU>Mizar files"))},
+        {VURFiles::ExtensionMask(QStringLiteral(".miz")) + QLatin1Char(';')
+         + VURFiles::ExtensionMask(QStringLiteral(".abs"))},
+        filter, true);
+    return filter;
+}
+
+TVURHighlighter *TVMIZApp::CreateHighlighter(QObject *)
+{
+    qWarning("CreateHighlighter: no highlighter in this build");
+    return nullptr;
+}

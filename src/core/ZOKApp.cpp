@@ -1,0 +1,6 @@
+#include "ZOKApp.h"
+
+TZOKApp *GetZOKApp()
+{
+    return dynamic_cast<TZOKApp *>(GetApp());
+}
