@@ -242,8 +242,21 @@ QString LocaleAbbreviation(const QLocale &locale)
     QString code = QLocale::languageToCode(language, QLocale::ISO639Part1);
     if (code.isEmpty())
         code = QLocale::languageToCode(language);
-    const QString territoryCode = QLocale::territoryToCode(territory);
-    return (code + territoryCode.left(1)).toUpper();
+    code = code.toUpper();
+    // The first territory letter that gives a code no listed locale has.
+    const auto taken = [](const QString &candidate) {
+        for (const Abbreviation &entry : kAbbreviations) {
+            if (candidate == QLatin1String(entry.code))
+                return true;
+        }
+        return false;
+    };
+    const QString territoryCode = QLocale::territoryToCode(territory).toUpper();
+    for (const QChar letter : territoryCode) {
+        if (!taken(code + letter))
+            return code + letter;
+    }
+    return code + QLatin1Char('X');
 }
 
 QString LanguageDisplayName(const QString &code)
