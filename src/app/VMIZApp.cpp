@@ -1,9 +1,8 @@
 #include "VMIZApp.h"
 
 #include "PlaceholderMainForm.h"
-#include "VURFiles.h"
+#include "VMIZFiles.h"
 #include "VURImages.h"
-#include "VURLang.h"
 
 TVMIZApp::TVMIZApp(int &argc, char **argv)
     : TZOKApp(argc, argv)
@@ -70,13 +69,7 @@ QString TVMIZApp::GetDefaultExt() const
 
 QString TVMIZApp::GetFilter() const
 {
-    QString filter;
-    VURFiles::BuildFileFilter(
-        {TranslateText(QStringLiteral("<PLK>Pliki Mizarowe<ENU>Mizar files"))},
-        {VURFiles::ExtensionMask(QStringLiteral(".miz")) + QLatin1Char(';')
-         + VURFiles::ExtensionMask(QStringLiteral(".abs"))},
-        filter, true);
-    return filter;
+    return VMIZFiles::GetMizarFilter();
 }
 
 TVURHighlighter *TVMIZApp::CreateHighlighter(QObject *)
