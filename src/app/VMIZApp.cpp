@@ -43,8 +43,11 @@ void TVMIZApp::CreateForms()
 {
     TZOKApp::CreateForms();
     m_images = std::make_unique<TVURImages_DataModule>();
+    // The first window created is the main window: the status routines
+    // reach it already while it sets its texts.
     auto mainForm = std::make_unique<PlaceholderMainForm>();
     SetMainWindow(mainForm.get());
+    mainForm->FormCreate();
     mainForm->show();
     m_mainForm = std::move(mainForm);
 }
