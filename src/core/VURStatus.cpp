@@ -16,7 +16,7 @@ IVURStatusHost *Host()
 void ShowStatusMessage(const QString &text, VURColors::TVURColor color, bool hold, bool lowPriority)
 {
     if (IVURStatusHost *host = Host())
-        host->ShowStatusMessage(text, color, hold, lowPriority);
+        host->ShowStatusMessage(TranslateText(text), color, hold, lowPriority);
 }
 
 void ShowStatusReady()

@@ -14,7 +14,7 @@ public:
 };
 
 // The status routines: each reaches the main window's status bar and does
-// nothing when the main window has none.
+// nothing when the main window has none. Texts may be bilingual literals.
 void ShowStatusMessage(const QString &text, VURColors::TVURColor color = VURColors::clWindowText,
                        bool hold = false, bool lowPriority = false);
 // "Ready" in the window-text colour, neither held nor low priority.
