@@ -63,6 +63,9 @@ int ShowMessageBox(const QString &text, const QString &title, unsigned flags)
         cancel->setText(TranslateText(QStringLiteral("<PLK>Anuluj<ENU>Cancel")));
     if (QAbstractButton *ok = box.button(QMessageBox::Ok))
         ok->setText(QStringLiteral("OK"));
+    // The answers are words; some desktop styles add pictures to them.
+    for (QAbstractButton *button : box.buttons())
+        button->setIcon(QIcon());
     switch (box.exec()) {
     case QMessageBox::Yes:
         return IdYes;

@@ -1,0 +1,109 @@
+// Saves pictures of the windows as a user sees them, for a person to look
+// at: `ui_snapshots DIR` under Xvfb or with the offscreen platform.
+#include "EventLoop.h"
+#include "ModalDriver.h"
+#include "StandInInstallation.h"
+#include "VMIZRun.h"
+#include "VURLang.h"
+#include "VURMessageBoxes.h"
+#include "VURStatusbar.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QString g_dir;
+
+void Save(QWidget *widget, const QString &name)
+{
+    widget->grab().save(g_dir + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+
+void MessageBoxes()
+{
+    for (const char *language : {"enu", "plk"}) {
+        LangManager()->SetLanguage(QString::fromLatin1(language));
+        {
+            ModalDriver driver([language](QWidget *box) {
+                RunEventLoopFor(100);
+                Save(box, QStringLiteral("error-box-") + QString::fromLatin1(language));
+                box->close();
+            });
+            ShowError(QStringLiteral("<PLK>Nie znaleziono programu %s\\nw %s.<ENU>Program %s not found\\nin %s."));
+        }
+        {
+            ModalDriver driver([language](QWidget *box) {
+                RunEventLoopFor(100);
+                Save(box, QStringLiteral("confirm-box-") + QString::fromLatin1(language));
+                box->close();
+            });
+            AskYesNoCancel(QStringLiteral("<PLK>Zapisać zmiany w pliku \"ring_1.miz\"?<ENU>Save changes to \"ring_1.miz\"?"));
+        }
+    }
+}
+
+void RunWindow()
+{
+    StandInInstallation mizar;
+    ArticleFolder folder;
+    QByteArray article;
+    for (int i = 0; i < 400; ++i)
+        article += "  x in A1;\n";
+    folder.Write(QStringLiteral("ring_1.miz"), article);
+    folder.Script(QStringLiteral("ring_1"), "verifier issue 12 5 4\nverifier issue 100 3 144\nverifier wait\n");
+    for (const char *language : {"enu", "plk"}) {
+        LangManager()->SetLanguage(QString::fromLatin1(language));
+        auto form = MakeForm<TVMIZRunForm>();
+        form->SetMizarDir(mizar.Dir());
+        form->SetProgramFile(QStringLiteral("verifier"));
+        form->SetWorkingDirectory(folder.Path());
+        form->SetArguments({QStringLiteral("ring_1")});
+        QTimer::singleShot(1200, form.get(), [&form, language] {
+            Save(form.get(), QStringLiteral("run-window-") + QString::fromLatin1(language));
+            form->CancelButton()->click();
+        });
+        form->ShowModal();
+    }
+}
+
+void StatusBar()
+{
+    LangManager()->SetLanguage(QStringLiteral("enu"));
+    QMainWindow window;
+    auto *central = new QWidget;
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(new QLabel(QStringLiteral("article window area")), 1);
+    auto *pane = NewForm<TVURStatusbarPane>();
+    layout->addWidget(pane);
+    window.setCentralWidget(central);
+    window.resize(640, 120);
+    window.show();
+    RunEventLoopFor(200);
+    pane->SetInfoText(QStringLiteral("12: 5"));
+    pane->ShowMessage(QStringLiteral("3 issues found"), VURColors::kDarkRed, true, false);
+    RunEventLoopFor(100);
+    Save(&window, QStringLiteral("statusbar-held"));
+    pane->ShowMessage(QStringLiteral("Program verifier not found\r\nin /usr/local/share/mizar/ -- please check the "
+                                     "MIZFILES setting and the PATH of this session"),
+                      VURColors::kDarkRed, true, false);
+    RunEventLoopFor(100);
+    Save(&window, QStringLiteral("statusbar-long"));
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    g_dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    LangManager()->SetCommandLineOverride(QStringList());
+    MessageBoxes();
+    RunWindow();
+    StatusBar();
+    return 0;
+}
