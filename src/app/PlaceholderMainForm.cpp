@@ -2,8 +2,10 @@
 
 #include "VURApp.h"
 #include "VURDialogs.h"
+#include "VUREditorSettings.h"
 #include "VURLang.h"
 #include "VURStatusbar.h"
+#include "VURSynEdit.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
@@ -39,6 +41,8 @@ PlaceholderMainForm::~PlaceholderMainForm()
 
 void PlaceholderMainForm::FormCreate()
 {
+    // The colours read with the settings belong to the shared highlighter.
+    CreateSharedHighlighter();
     ReadAllSettings();
     TVURWindowForm::FormCreate();
     m_statusbar->FormCreate();
@@ -49,12 +53,16 @@ void PlaceholderMainForm::LoadSettings(IVURSettings &reader)
 {
     TVURSettingsHost::LoadSettings(reader);
     VURDialogs::LoadFilesSettings(reader, GetSettingsRoot());
+    LoadEditorSettings(reader, GetSettingsRoot());
+    ReadColors(reader, GetSettingsRoot());
 }
 
 void PlaceholderMainForm::SaveSettings(IVURSettings &writer)
 {
     TVURSettingsHost::SaveSettings(writer);
     VURDialogs::SaveFilesSettings(writer, GetSettingsRoot());
+    SaveEditorSettings(writer, GetSettingsRoot());
+    WriteColors(writer, GetSettingsRoot());
 }
 
 void PlaceholderMainForm::TranslateTexts()

@@ -2,6 +2,7 @@
 
 #include "PlaceholderMainForm.h"
 #include "VMIZFiles.h"
+#include "VMIZHighlighter.h"
 #include "VURImages.h"
 
 TVMIZApp::TVMIZApp(int &argc, char **argv)
@@ -9,7 +10,12 @@ TVMIZApp::TVMIZApp(int &argc, char **argv)
 {
 }
 
-TVMIZApp::~TVMIZApp() = default;
+TVMIZApp::~TVMIZApp()
+{
+    m_mainForm.reset();
+    // The shared highlighter goes with the program, before the window system.
+    ReleaseSharedHighlighter();
+}
 
 QString TVMIZApp::GetInfo(int kind) const
 {
@@ -75,8 +81,7 @@ QString TVMIZApp::GetFilter() const
     return VMIZFiles::GetMizarFilter();
 }
 
-TVURHighlighter *TVMIZApp::CreateHighlighter(QObject *)
+TVURHighlighter *TVMIZApp::CreateHighlighter(QObject *owner)
 {
-    qWarning("CreateHighlighter: no highlighter in this build");
-    return nullptr;
+    return new TVMIZHighlighter(owner);
 }
