@@ -281,6 +281,9 @@ void ApplyEditorSettings(QsciScintilla *editor, bool autoIndent, bool smartTabs,
         if (old && old->parent() == editor)
             old->deleteLater();
         editor->setFont(font);
+        // The styles the lexer left would otherwise stay painted.
+        editor->SendScintilla(QsciScintilla::SCI_STARTSTYLING, 0L);
+        editor->SendScintilla(QsciScintilla::SCI_SETSTYLING, long(editor->length()), 0L);
     }
 
     // 2. Gutter, its line numbers in the text font and colour.

@@ -6,6 +6,12 @@
 
 #include <QApplication>
 
+namespace {
+
+constexpr int kLinesPastView = 200;
+
+} // namespace
+
 TVURSynLexer::TVURSynLexer(TVURHighlighter *highlighter, QObject *parent)
     : QsciLexerCustom(parent)
     , m_highlighter(highlighter)
@@ -131,7 +137,13 @@ void TVURSynLexer::styleText(int start, int end)
         return;
     const bool utf8 = control->isUtf8();
     const int firstLine = int(control->SendScintilla(QsciScintilla::SCI_LINEFROMPOSITION, long(start)));
-    const int lastLine = int(control->SendScintilla(QsciScintilla::SCI_LINEFROMPOSITION, long(qMax(start, end - 1))));
+    int lastLine = int(control->SendScintilla(QsciScintilla::SCI_LINEFROMPOSITION, long(qMax(start, end - 1))));
+    // A request for the whole text (attaching, recolouring) is cut at a
+    // little past the view; the control asks again for what it shows later.
+    const long firstVisible = control->SendScintilla(QsciScintilla::SCI_GETFIRSTVISIBLELINE);
+    const long onScreen = control->SendScintilla(QsciScintilla::SCI_LINESONSCREEN);
+    const int viewEnd = int(control->SendScintilla(QsciScintilla::SCI_DOCLINEFROMVISIBLE, firstVisible + onScreen));
+    lastLine = qMax(firstLine, qMin(lastLine, viewEnd + kLinesPastView));
     startStyling(int(control->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, long(firstLine))));
     TVURHighlighter *highlighter = m_highlighter;
     for (int line = firstLine; line <= lastLine; ++line) {
