@@ -3,10 +3,15 @@
 #include "EventLoop.h"
 #include "ModalDriver.h"
 #include "StandInInstallation.h"
+#include "VMIZHighlighter.h"
 #include "VMIZRun.h"
+#include "VUREditorSettings.h"
+#include "VURSynEdit.h"
 #include "VURLang.h"
 #include "VURMessageBoxes.h"
 #include "VURStatusbar.h"
+
+#include <Qsci/qsciscintilla.h>
 
 #include <QApplication>
 #include <QLabel>
@@ -95,6 +100,21 @@ void StatusBar()
     Save(&window, QStringLiteral("statusbar-long"));
 }
 
+void HighlightedSample()
+{
+    TVMIZHighlighter highlighter;
+    QsciScintilla editor;
+    editor.setUtf8(true);
+    QString sample = ExpandSample(highlighter.GetSampleText(), EditorSettings().tabWidth);
+    sample.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    editor.setText(sample);
+    ApplyEditorSettings(&editor, EditorSettings(), &highlighter);
+    editor.resize(560, 300);
+    editor.show();
+    RunEventLoopFor(200);
+    Save(&editor, QStringLiteral("editor-sample"));
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -105,5 +125,6 @@ int main(int argc, char **argv)
     MessageBoxes();
     RunWindow();
     StatusBar();
+    HighlightedSample();
     return 0;
 }
