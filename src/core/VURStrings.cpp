@@ -125,4 +125,20 @@ QChar LastChar(const QString &s)
     return s.isEmpty() ? QChar(0) : s.back();
 }
 
+QStringView TrimControls(QStringView s)
+{
+    qsizetype start = 0;
+    qsizetype end = s.size();
+    while (start < end && s.at(start).unicode() <= ' ')
+        ++start;
+    while (end > start && s.at(end - 1).unicode() <= ' ')
+        --end;
+    return s.mid(start, end - start);
+}
+
+QString TrimControls(const QString &s)
+{
+    return TrimControls(QStringView(s)).toString();
+}
+
 } // namespace VURStrings

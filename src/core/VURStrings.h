@@ -2,6 +2,7 @@
 
 #include <QChar>
 #include <QString>
+#include <QStringView>
 
 // Small string helpers. Positions are 1-based; 0 means "not found".
 namespace VURStrings {
@@ -22,5 +23,9 @@ QString TextBefore(const QString &s, const QString &sub);
 QString TextAfter(const QString &s, const QString &sub);
 int CountChar(const QString &s, QChar c);
 QChar LastChar(const QString &s);
+// Without leading and trailing characters of code 32 or below (blanks and
+// control characters).
+QStringView TrimControls(QStringView s);
+QString TrimControls(const QString &s);
 
 } // namespace VURStrings

@@ -1,5 +1,7 @@
 #include "VMIZHighlighter.h"
 
+#include "VURStrings.h"
+
 TVMIZHighlighter::TVMIZHighlighter(QObject *parent)
     : TZOKHighlighter(parent)
 {
@@ -79,11 +81,5 @@ bool TVMIZHighlighter::IsIssueMarkLine(QStringView line) const
         return false;
     if (line.mid(2).contains(u':'))
         return false;
-    qsizetype start = 0;
-    qsizetype end = line.size();
-    while (start < end && line.at(start).unicode() <= ' ')
-        ++start;
-    while (end > start && line.at(end - 1).unicode() <= ' ')
-        --end;
-    return line.mid(start, end - start) != u"::>";
+    return VURStrings::TrimControls(line) != u"::>";
 }

@@ -2,6 +2,7 @@
 
 #include "VURFiles.h"
 #include "VURLang.h"
+#include "VURStrings.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -18,18 +19,6 @@ TVMIZMessageTable &MessageTable()
 {
     static TVMIZMessageTable table;
     return table;
-}
-
-// Blanks and control characters, as the message file is trimmed.
-QString TrimControls(const QString &text)
-{
-    qsizetype start = 0;
-    qsizetype end = text.size();
-    while (start < end && text.at(start).unicode() <= ' ')
-        ++start;
-    while (end > start && text.at(end - 1).unicode() <= ' ')
-        --end;
-    return text.mid(start, end - start);
 }
 
 bool IsInteger(const QString &text)
@@ -120,7 +109,7 @@ void TVMIZMessageTable::Parse(const QByteArray &bytes)
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QString pendingKey;
     for (const QString &line : text.split(QLatin1Char('\n'))) {
-        const QString trimmed = TrimControls(line);
+        const QString trimmed = VURStrings::TrimControls(line);
         if (trimmed.isEmpty())
             continue;
         if (line.startsWith(QLatin1Char('#'))) {

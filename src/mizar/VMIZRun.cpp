@@ -51,7 +51,7 @@ TVMIZRunForm::TVMIZRunForm(QWidget *owner)
     // Only Cancel, at the right end of the row, answering Enter and Escape.
     AcceptAction()->setVisible(false);
     ButtonLayout()->removeWidget(CancelButton());
-    ButtonLayout()->replaceWidget(HelpButton(), CancelButton());
+    delete ButtonLayout()->replaceWidget(HelpButton(), CancelButton());
     HelpButton()->hide();
     SetDefaultButton(CancelButton());
     CancelButton()->setFocus();

@@ -1,5 +1,7 @@
 #include "VMIZRunOutput.h"
 
+#include "VURStrings.h"
+
 namespace {
 
 const QLatin1String kCounterStart(" [");
@@ -8,13 +10,7 @@ const QLatin1String kCounterStart(" [");
 
 QString TVMIZRunOutput::Trimmed(const QString &line)
 {
-    qsizetype start = 0;
-    qsizetype end = line.size();
-    while (start < end && line.at(start).unicode() <= ' ')
-        ++start;
-    while (end > start && line.at(end - 1).unicode() <= ' ')
-        --end;
-    return line.mid(start, end - start);
+    return VURStrings::TrimControls(line);
 }
 
 QString TVMIZRunOutput::LineKey(const QString &line)

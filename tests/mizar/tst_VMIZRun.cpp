@@ -34,6 +34,17 @@ int ProcessesOf(const QString &program)
 
 const QByteArray kArticle = "environ\n vocabularies XBOOLE_0;\nbegin\ntheorem\n  x in A1;\nend;\n";
 
+std::unique_ptr<TVMIZRunForm> MakeRunForm(const QString &mizarDir, const QString &program, const QString &workDir,
+                                          const QString &article)
+{
+    auto form = MakeForm<TVMIZRunForm>();
+    form->SetMizarDir(mizarDir);
+    form->SetProgramFile(program);
+    form->SetWorkingDirectory(workDir);
+    form->SetArguments({article});
+    return form;
+}
+
 } // namespace
 
 class tst_VMIZRun : public QObject
@@ -129,11 +140,7 @@ void tst_VMIZRun::progressShownInPlace()
     StandInInstallation mizar;
     ArticleFolder folder;
     folder.Write(QStringLiteral("ring_1.miz"), kArticle);
-    const auto form = MakeForm<TVMIZRunForm>();
-    form->SetMizarDir(mizar.Dir());
-    form->SetProgramFile(QStringLiteral("verifier"));
-    form->SetWorkingDirectory(folder.Path() + QLatin1Char('/'));
-    form->SetArguments({QStringLiteral("ring_1")});
+    const auto form = MakeRunForm(mizar.Dir(), QStringLiteral("verifier"), folder.Path() + QLatin1Char('/'), QStringLiteral("ring_1"));
     QCOMPARE(form->ShowModal(), 1);
     QCOMPARE(form->Output()->Lines(),
              QStringList({"Verifier based on More Strict Mizar Processor, Mizar Ver. 8.1.12 (Linux/FPC)",
@@ -150,11 +157,7 @@ void tst_VMIZRun::bellsNotShown()
     ArticleFolder folder;
     folder.Write(QStringLiteral("ring_1.miz"), kArticle);
     folder.Script(QStringLiteral("ring_1"), "makeenv issue 2 24 801\n");
-    const auto form = MakeForm<TVMIZRunForm>();
-    form->SetMizarDir(mizar.Dir());
-    form->SetProgramFile(QStringLiteral("makeenv"));
-    form->SetWorkingDirectory(folder.Path());
-    form->SetArguments({QStringLiteral("ring_1")});
+    const auto form = MakeRunForm(mizar.Dir(), QStringLiteral("makeenv"), folder.Path(), QStringLiteral("ring_1"));
     QCOMPARE(form->ShowModal(), 1);
     QCOMPARE(form->Output()->Lines().last(), QStringLiteral("**** 1 error detected"));
     const QString shown = form->OutputMemo()->toPlainText();
@@ -168,11 +171,7 @@ void tst_VMIZRun::cancelEndsProgram()
     ArticleFolder folder;
     folder.Write(QStringLiteral("long.miz"), kArticle);
     folder.Script(QStringLiteral("long"), "verifier wait\n");
-    const auto form = MakeForm<TVMIZRunForm>();
-    form->SetMizarDir(mizar.Dir());
-    form->SetProgramFile(QStringLiteral("verifier"));
-    form->SetWorkingDirectory(folder.Path());
-    form->SetArguments({QStringLiteral("long")});
+    const auto form = MakeRunForm(mizar.Dir(), QStringLiteral("verifier"), folder.Path(), QStringLiteral("long"));
     const QString program = form->ProgramPath();
     int runningBeforeCancel = 0;
     QTimer canceller;
@@ -199,11 +198,7 @@ void tst_VMIZRun::closeBoxEndsProgram()
     ArticleFolder folder;
     folder.Write(QStringLiteral("long.miz"), kArticle);
     folder.Script(QStringLiteral("long"), "verifier wait\n");
-    auto form = MakeForm<TVMIZRunForm>();
-    form->SetMizarDir(mizar.Dir());
-    form->SetProgramFile(QStringLiteral("verifier"));
-    form->SetWorkingDirectory(folder.Path());
-    form->SetArguments({QStringLiteral("long")});
+    auto form = MakeRunForm(mizar.Dir(), QStringLiteral("verifier"), folder.Path(), QStringLiteral("long"));
     const QString program = form->ProgramPath();
     QTimer closer;
     connect(&closer, &QTimer::timeout, [&] {
@@ -222,11 +217,7 @@ void tst_VMIZRun::closeBoxEndsProgram()
 void tst_VMIZRun::missingProgram()
 {
     QTemporaryDir empty;
-    const auto form = MakeForm<TVMIZRunForm>();
-    form->SetMizarDir(empty.path() + QLatin1Char('/'));
-    form->SetProgramFile(QStringLiteral("verifier"));
-    form->SetWorkingDirectory(empty.path());
-    form->SetArguments({QStringLiteral("ring_1")});
+    const auto form = MakeRunForm(empty.path() + QLatin1Char('/'), QStringLiteral("verifier"), empty.path(), QStringLiteral("ring_1"));
     QString boxText;
     ModalDriver driver([&boxText](QWidget *) {
         // The run window itself is modal first; wait for the box on top of it.
