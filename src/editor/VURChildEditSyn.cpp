@@ -1,0 +1,502 @@
+#include "VURChildEditSyn.h"
+
+#include "VURControls.h"
+#include "VURFiles.h"
+#include "VURLang.h"
+#include "VURMacroRecorder.h"
+#include "VURSmartTabs.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+using VURTextFile::TVUREncoding;
+
+namespace {
+
+constexpr int kBookmarkMask = (1 << TVURChildEditGenForm::kBookmarks) - 1;
+
+// A gutter picture for bookmark n: the digit on a small flag.
+QPixmap BookmarkPicture(int n)
+{
+    QPixmap pixmap(14, 14);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QColor(0x1f, 0x4e, 0x79));
+    painter.setBrush(QColor(0xd6, 0xe6, 0xf5));
+    painter.drawRoundedRect(QRectF(0.5, 0.5, 13, 13), 2, 2);
+    QFont font = painter.font();
+    font.setPixelSize(10);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.drawText(QRect(0, 0, 14, 14), Qt::AlignCenter, QString::number(n));
+    return pixmap;
+}
+
+QString FormatPosition(QString text, int line, int column)
+{
+    const qsizetype first = text.indexOf(QStringLiteral("%d"));
+    if (first >= 0)
+        text.replace(first, 2, QString::number(line));
+    const qsizetype second = text.indexOf(QStringLiteral("%d"));
+    if (second >= 0)
+        text.replace(second, 2, QString::number(column));
+    return text;
+}
+
+} // namespace
+
+TVURChildEditSynForm::TVURChildEditSynForm(QWidget *owner)
+    : TVURChildEditGenForm(owner)
+    , m_synEdit(new QsciScintilla(this))
+    , m_macroRecorder(new TVURMacroRecorder(m_synEdit))
+{
+    m_bookmarkHandles.fill(-1);
+    m_bookmarkColumns.fill(0);
+    m_synEdit->setObjectName(QStringLiteral("SynEdit"));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_synEdit);
+    setFocusProxy(m_synEdit);
+
+    // The initial configuration; the editor settings apply over it.
+    m_synEdit->setUtf8(true);
+    QFont font(QStringLiteral("Courier New"));
+    font.setPointSize(10);
+    m_synEdit->setFont(font);
+    QFont gutterFont(QStringLiteral("Courier New"));
+    gutterFont.setPointSize(8);
+    m_synEdit->setMarginsFont(gutterFont);
+    m_synEdit->setTabWidth(2);
+    m_synEdit->setEdgeMode(QsciScintilla::EdgeNone);
+    m_synEdit->setAutoIndent(true);
+    m_synEdit->setIndentationsUseTabs(false);
+    m_synEdit->SendScintilla(QsciScintilla::SCI_SETSCROLLWIDTHTRACKING, 1L);
+    m_synEdit->SendScintilla(QsciScintilla::SCI_SETENDATLASTLINE, 0L);
+    new TVURSmartTabs(m_synEdit);
+    m_synEdit->setMarginSensitivity(0, false);
+    for (int n = 0; n < kBookmarks; ++n)
+        m_synEdit->markerDefine(BookmarkPicture(n), n);
+    m_synEdit->setMarginMarkerMask(0, kBookmarkMask);
+    m_synEdit->installEventFilter(this);
+
+    connect(m_synEdit, &QsciScintilla::textChanged, this, &TVURChildEditSynForm::SynEditChange);
+    connect(m_synEdit, &QsciScintilla::selectionChanged, this, &TVURChildEditSynForm::Child_ActionListUpdate);
+    connect(m_synEdit, &QsciScintilla::cursorPositionChanged, this, &TVURChildEditSynForm::Child_ActionListUpdate);
+    connect(m_synEdit->verticalScrollBar(), &QScrollBar::valueChanged, this, &TVURChildEditSynForm::SynEditScroll);
+    connect(m_synEdit->horizontalScrollBar(), &QScrollBar::valueChanged, this, &TVURChildEditSynForm::SynEditScroll);
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &TVURChildEditSynForm::Child_ActionListUpdate);
+    connect(m_macroRecorder, &TVURMacroRecorder::StateChanged, this, [this] {
+        RefreshMacroTexts();
+        Child_ActionListUpdate();
+    });
+
+    const struct
+    {
+        const char *name;
+        void (TVURChildEditSynForm::*handler)();
+    } handlers[] = {
+        {"EditUndoAction", &TVURChildEditSynForm::EditUndoActionExecute},
+        {"EditRedoAction", &TVURChildEditSynForm::EditRedoActionExecute},
+        {"EditCutAction", &TVURChildEditSynForm::EditCutActionExecute},
+        {"EditCopyAction", &TVURChildEditSynForm::EditCopyActionExecute},
+        {"EditPasteAction", &TVURChildEditSynForm::EditPasteActionExecute},
+        {"EditClearAction", &TVURChildEditSynForm::EditClearActionExecute},
+        {"EditSelectAllAction", &TVURChildEditSynForm::EditSelectAllActionExecute},
+        {"EditBlockIndentAction", &TVURChildEditSynForm::EditBlockIndentActionExecute},
+        {"EditBlockUnindentAction", &TVURChildEditSynForm::EditBlockUnindentActionExecute},
+        {"EditSelectNormalAction", &TVURChildEditSynForm::EditSelectNormalActionExecute},
+        {"EditSelectColumnAction", &TVURChildEditSynForm::EditSelectColumnActionExecute},
+        {"EditSelectLineAction", &TVURChildEditSynForm::EditSelectLineActionExecute},
+        {"EditFindAction", &TVURChildEditSynForm::EditFindActionExecute},
+        {"EditReplaceAction", &TVURChildEditSynForm::EditReplaceActionExecute},
+        {"EditFindNextAction", &TVURChildEditSynForm::EditFindNextActionExecute},
+        {"EditIncrementalSearchAction", &TVURChildEditSynForm::EditIncrementalSearchActionExecute},
+        {"SearchLineAction", &TVURChildEditSynForm::SearchLineActionExecute},
+        {"BookmarkClearAllAction", &TVURChildEditSynForm::BookmarkClearAllActionExecute},
+        {"MacroRecordAction", &TVURChildEditSynForm::MacroRecordActionExecute},
+        {"MacroPauseAction", &TVURChildEditSynForm::MacroPauseActionExecute},
+        {"MacroPlaybackAction", &TVURChildEditSynForm::MacroPlaybackActionExecute},
+    };
+    for (const auto &entry : handlers)
+        connect(Action(entry.name), &QAction::triggered, this, entry.handler);
+    for (int n = 0; n < kBookmarks; ++n) {
+        QAction *insert = ChildAction(QStringLiteral("BookmarkInsert%1Action").arg(n));
+        QAction *go = ChildAction(QStringLiteral("BookmarkGoto%1Action").arg(n));
+        connect(insert, &QAction::triggered, this, [this, insert] { BookmarkInsertNActionExecute(insert); });
+        connect(go, &QAction::triggered, this, [this, go] { BookmarkGotoNActionExecute(go); });
+    }
+    Child_ActionListUpdate();
+}
+
+TVURChildEditSynForm::~TVURChildEditSynForm()
+{
+    Unregister();
+}
+
+void TVURChildEditSynForm::TranslateTexts()
+{
+    TVURChildEditGenForm::TranslateTexts();
+    RefreshMacroTexts();
+}
+
+QString TVURChildEditSynForm::Text() const
+{
+    const long length = m_synEdit->SendScintilla(QsciScintilla::SCI_GETLENGTH);
+    const char *bytes = reinterpret_cast<const char *>(m_synEdit->SendScintilla(QsciScintilla::SCI_GETCHARACTERPOINTER));
+    return bytes ? QString::fromUtf8(bytes, length) : QString();
+}
+
+void TVURChildEditSynForm::SetText(const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    m_synEdit->SendScintilla(QsciScintilla::SCI_CLEARALL);
+    m_synEdit->SendScintilla(QsciScintilla::SCI_APPENDTEXT, static_cast<unsigned long>(bytes.size()), bytes.constData());
+}
+
+QString TVURChildEditSynForm::LineBreak() const
+{
+    const QString text = Text();
+    return text.contains(QStringLiteral("\r\n")) ? QStringLiteral("\r\n") : QStringLiteral("\n");
+}
+
+void TVURChildEditSynForm::LoadFromFile(const QString &fileName)
+{
+    const VURTextFile::TVURTextContent content = VURTextFile::ReadTextFile(fileName);
+    m_loading = true;
+    SetText(content.text);
+    m_synEdit->SendScintilla(QsciScintilla::SCI_EMPTYUNDOBUFFER);
+    m_synEdit->SendScintilla(QsciScintilla::SCI_SETSAVEPOINT);
+    m_loading = false;
+    m_encoding = content.encoding;
+    int line = 0;
+    int index = 0;
+    m_synEdit->getCursorPosition(&line, &index);
+    if (m_synEdit->length() == 0)
+        m_synEdit->setCursorPosition(0, 0);
+    else if (line >= m_synEdit->lines())
+        m_synEdit->setCursorPosition(m_synEdit->lines() - 1, 0);
+    Child_ActionListUpdate();
+}
+
+void TVURChildEditSynForm::SaveToFile(const QString &fileName)
+{
+    VURTextFile::WriteTextFile(fileName, Text(), m_encoding);
+}
+
+void TVURChildEditSynForm::InsertFile(const QString &fileName, bool &)
+{
+    QString text = VURTextFile::ReadTextFile(fileName).text;
+    // Lines, each ending in this text's line break.
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    if (!text.isEmpty() && !text.endsWith(QLatin1Char('\n')))
+        text += QLatin1Char('\n');
+    text.replace(QLatin1Char('\n'), LineBreak());
+    m_synEdit->beginUndoAction();
+    if (m_synEdit->hasSelectedText())
+        m_synEdit->removeSelectedText();
+    const QByteArray bytes = text.toUtf8();
+    m_synEdit->SendScintilla(QsciScintilla::SCI_REPLACESEL, 0UL, bytes.constData());
+    m_synEdit->endUndoAction();
+}
+
+void TVURChildEditSynForm::WriteBlock(const QString &fileName, bool append)
+{
+    QString text;
+    QString lineBreak = QStringLiteral("\n");
+    if (append) {
+        const VURTextFile::TVURTextContent existing = VURTextFile::ReadTextFile(fileName);
+        if (existing.text.contains(QStringLiteral("\r\n")))
+            lineBreak = QStringLiteral("\r\n");
+        QString lines = existing.text;
+        if (!lines.isEmpty() && !lines.endsWith(QLatin1Char('\n')))
+            lines += lineBreak;
+        text = lines;
+    }
+    QString block = m_synEdit->selectedText();
+    block.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (!block.endsWith(QLatin1Char('\n')))
+        block += QLatin1Char('\n');
+    block.replace(QLatin1Char('\n'), lineBreak);
+    text += block;
+    const QFileInfo info(fileName);
+    if (info.exists() && info.size() > 0)
+        VURFiles::CreateBackupFile(fileName);
+    VURTextFile::WriteTextFile(fileName, text, m_encoding);
+}
+
+QString TVURChildEditSynForm::GetPositionText() const
+{
+    int line = 0;
+    int index = 0;
+    m_synEdit->getCursorPosition(&line, &index);
+    return FormatPosition(TranslateText(QStringLiteral("<PLK>Pozycja %d : %d<ENU>Position %d : %d")), line + 1, index + 1);
+}
+
+void TVURChildEditSynForm::BlockIndent()
+{
+    int lineFrom = 0, indexFrom = 0, lineTo = 0, indexTo = 0;
+    m_synEdit->getSelection(&lineFrom, &indexFrom, &lineTo, &indexTo);
+    if (lineFrom < 0)
+        m_synEdit->getCursorPosition(&lineFrom, &indexFrom), lineTo = lineFrom, indexTo = 1;
+    if (lineTo > lineFrom && indexTo == 0)
+        --lineTo;
+    m_synEdit->beginUndoAction();
+    for (int line = lineFrom; line <= lineTo; ++line)
+        m_synEdit->indent(line);
+    m_synEdit->endUndoAction();
+}
+
+void TVURChildEditSynForm::BlockUnindent()
+{
+    int lineFrom = 0, indexFrom = 0, lineTo = 0, indexTo = 0;
+    m_synEdit->getSelection(&lineFrom, &indexFrom, &lineTo, &indexTo);
+    if (lineFrom < 0)
+        m_synEdit->getCursorPosition(&lineFrom, &indexFrom), lineTo = lineFrom, indexTo = 1;
+    if (lineTo > lineFrom && indexTo == 0)
+        --lineTo;
+    m_synEdit->beginUndoAction();
+    for (int line = lineFrom; line <= lineTo; ++line)
+        m_synEdit->unindent(line);
+    m_synEdit->endUndoAction();
+}
+
+TVURChildEditSynForm::SelectionMode TVURChildEditSynForm::GetSelectionMode() const
+{
+    switch (m_synEdit->SendScintilla(QsciScintilla::SCI_GETSELECTIONMODE)) {
+    case QsciScintilla::SC_SEL_RECTANGLE:
+    case QsciScintilla::SC_SEL_THIN:
+        return SelectionMode::Column;
+    case QsciScintilla::SC_SEL_LINES:
+        return SelectionMode::Line;
+    default:
+        return SelectionMode::Normal;
+    }
+}
+
+void TVURChildEditSynForm::SetSelectionMode(SelectionMode mode)
+{
+    const long scintillaMode = mode == SelectionMode::Column ? QsciScintilla::SC_SEL_RECTANGLE
+                               : mode == SelectionMode::Line ? QsciScintilla::SC_SEL_LINES
+                                                             : QsciScintilla::SC_SEL_STREAM;
+    m_synEdit->SendScintilla(QsciScintilla::SCI_SETSELECTIONMODE, scintillaMode);
+    Child_ActionListUpdate();
+}
+
+bool TVURChildEditSynForm::IsBookmarkSet(int n) const
+{
+    return n >= 0 && n < kBookmarks && m_bookmarkHandles[size_t(n)] >= 0
+           && m_synEdit->markerLine(m_bookmarkHandles[size_t(n)]) >= 0;
+}
+
+QPair<int, int> TVURChildEditSynForm::BookmarkPosition(int n) const
+{
+    if (!IsBookmarkSet(n))
+        return {-1, -1};
+    return {m_synEdit->markerLine(m_bookmarkHandles[size_t(n)]), m_bookmarkColumns[size_t(n)]};
+}
+
+void TVURChildEditSynForm::Child_ActionListUpdate()
+{
+    const bool selection = m_synEdit->hasSelectedText();
+    Action("EditUndoAction")->setEnabled(m_synEdit->isUndoAvailable());
+    Action("EditRedoAction")->setEnabled(m_synEdit->isRedoAvailable());
+    for (const char *name : {"EditCutAction", "EditCopyAction", "EditClearAction", "EditBlockSaveAction", "EditBlockAppendAction"})
+        Action(name)->setEnabled(selection);
+    Action("EditPasteAction")->setEnabled(m_synEdit->SendScintilla(QsciScintilla::SCI_CANPASTE) != 0);
+    const int lines = m_synEdit->lines();
+    Action("EditSelectAllAction")->setEnabled(lines >= 2 || (lines == 1 && m_synEdit->length() > 0));
+    Action("EditFindNextAction")->setEnabled(HasSearchText());
+    Action("SearchLineAction")->setEnabled(m_synEdit->length() > 0 || lines > 1);
+    const TVURMacroRecorder::State state = m_macroRecorder->GetState();
+    Action("MacroRecordAction")->setEnabled(state != TVURMacroRecorder::State::Playing);
+    Action("MacroPauseAction")->setEnabled(state == TVURMacroRecorder::State::Recording
+                                           || state == TVURMacroRecorder::State::Paused);
+    Action("MacroPlaybackAction")->setEnabled(state == TVURMacroRecorder::State::Stopped && !m_macroRecorder->IsEmpty());
+    bool anyBookmark = false;
+    for (int n = 0; n < kBookmarks; ++n) {
+        const bool set = IsBookmarkSet(n);
+        anyBookmark = anyBookmark || set;
+        ChildAction(QStringLiteral("BookmarkGoto%1Action").arg(n))->setEnabled(set);
+    }
+    Action("BookmarkClearAllAction")->setEnabled(anyBookmark);
+    const SelectionMode mode = GetSelectionMode();
+    Action("EditSelectNormalAction")->setChecked(mode == SelectionMode::Normal);
+    Action("EditSelectColumnAction")->setChecked(mode == SelectionMode::Column);
+    Action("EditSelectLineAction")->setChecked(mode == SelectionMode::Line);
+}
+
+void TVURChildEditSynForm::EditUndoActionExecute() { m_synEdit->undo(); }
+void TVURChildEditSynForm::EditRedoActionExecute() { m_synEdit->redo(); }
+void TVURChildEditSynForm::EditCutActionExecute() { m_synEdit->cut(); }
+void TVURChildEditSynForm::EditCopyActionExecute() { m_synEdit->copy(); Child_ActionListUpdate(); }
+void TVURChildEditSynForm::EditPasteActionExecute() { m_synEdit->paste(); }
+void TVURChildEditSynForm::EditClearActionExecute() { m_synEdit->removeSelectedText(); }
+
+void TVURChildEditSynForm::EditSelectAllActionExecute()
+{
+    SetSelectionMode(SelectionMode::Normal);
+    m_synEdit->selectAll(true);
+}
+
+void TVURChildEditSynForm::EditBlockIndentActionExecute() { BlockIndent(); }
+void TVURChildEditSynForm::EditBlockUnindentActionExecute() { BlockUnindent(); }
+void TVURChildEditSynForm::EditSelectNormalActionExecute() { SetSelectionMode(SelectionMode::Normal); }
+void TVURChildEditSynForm::EditSelectColumnActionExecute() { SetSelectionMode(SelectionMode::Column); }
+void TVURChildEditSynForm::EditSelectLineActionExecute() { SetSelectionMode(SelectionMode::Line); }
+
+int TVURChildEditSynForm::BookmarkNumber(QAction *action, const char *firstName) const
+{
+    return ActionIndex(&ChildActionList(), action) - ActionIndex(&ChildActionList(), ChildAction(QString::fromLatin1(firstName)));
+}
+
+void TVURChildEditSynForm::BookmarkInsertNActionExecute(QAction *action)
+{
+    const int n = BookmarkNumber(action, "BookmarkInsert0Action");
+    if (n < 0 || n >= kBookmarks)
+        return;
+    int line = 0;
+    int index = 0;
+    m_synEdit->getCursorPosition(&line, &index);
+    if (m_bookmarkHandles[size_t(n)] >= 0)
+        m_synEdit->markerDeleteHandle(m_bookmarkHandles[size_t(n)]);
+    m_bookmarkHandles[size_t(n)] = m_synEdit->markerAdd(line, n);
+    m_bookmarkColumns[size_t(n)] = index;
+    Child_ActionListUpdate();
+}
+
+void TVURChildEditSynForm::BookmarkGotoNActionExecute(QAction *action)
+{
+    const int n = BookmarkNumber(action, "BookmarkGoto0Action");
+    if (!IsBookmarkSet(n))
+        return;
+    const auto [line, column] = BookmarkPosition(n);
+    m_synEdit->setCursorPosition(line, qMin(column, m_synEdit->lineLength(line)));
+    m_synEdit->ensureCursorVisible();
+}
+
+void TVURChildEditSynForm::BookmarkClearAllActionExecute()
+{
+    for (int n = kBookmarks - 1; n >= 0; --n) {
+        if (IsBookmarkSet(n))
+            m_synEdit->markerDeleteHandle(m_bookmarkHandles[size_t(n)]);
+        m_bookmarkHandles[size_t(n)] = -1;
+    }
+    Child_ActionListUpdate();
+}
+
+void TVURChildEditSynForm::MacroRecordActionExecute()
+{
+    if (m_macroRecorder->GetState() == TVURMacroRecorder::State::Stopped)
+        m_macroRecorder->RecordMacro();
+    else
+        m_macroRecorder->Stop();
+    RefreshMacroTexts();
+}
+
+void TVURChildEditSynForm::MacroPauseActionExecute()
+{
+    if (m_macroRecorder->GetState() == TVURMacroRecorder::State::Paused)
+        m_macroRecorder->Resume();
+    else
+        m_macroRecorder->Pause();
+    RefreshMacroTexts();
+}
+
+void TVURChildEditSynForm::MacroPlaybackActionExecute()
+{
+    if (m_macroRecorder->GetState() == TVURMacroRecorder::State::Stopped && !m_macroRecorder->IsEmpty())
+        m_macroRecorder->PlaybackMacro();
+    RefreshMacroTexts();
+}
+
+void TVURChildEditSynForm::EditFindActionExecute() {}
+void TVURChildEditSynForm::EditReplaceActionExecute() {}
+void TVURChildEditSynForm::EditFindNextActionExecute() {}
+void TVURChildEditSynForm::EditIncrementalSearchActionExecute() {}
+void TVURChildEditSynForm::SearchLineActionExecute() {}
+
+bool TVURChildEditSynForm::HasSearchText() const
+{
+    return false;
+}
+
+void TVURChildEditSynForm::RefreshMacroTexts()
+{
+    const TVURMacroRecorder::State state = m_macroRecorder->GetState();
+    QAction *record = Action("MacroRecordAction");
+    QAction *pause = Action("MacroPauseAction");
+    const auto setTexts = [](QAction *action, const char *caption, const char *hint) {
+        action->setText(TranslateText(QString::fromUtf8(caption)));
+        const QString both = TranslateText(QString::fromUtf8(hint));
+        action->setToolTip(both.section(QLatin1Char('|'), 0, 0));
+        action->setStatusTip(both.section(QLatin1Char('|'), 1));
+    };
+    if (state != TVURMacroRecorder::State::Stopped) {
+        setTexts(record, "<PLK>&Zatrzymaj<ENU>&Stop", "<PLK>Zatrzymaj|Zakończ rejestrację makra<ENU>Stop|Stop macro recording");
+    } else {
+        setTexts(record, "<PLK>&Rejestruj<ENU>&Record",
+                 "<PLK>Rejestruj|Zarejestruj sekwencję klawiszy jako makro<ENU>Record|Record key sequence as a macro");
+        pause->setChecked(false);
+    }
+    if (state == TVURMacroRecorder::State::Paused)
+        setTexts(pause, "<PLK>&Wznów<ENU>Res&ume", "<PLK>Wznów|Wznów wstrzymaną rejestrację makra<ENU>Resume|Resume paused macro recording");
+    else
+        setTexts(pause, "<PLK>&Pauza<ENU>&Pause", "<PLK>Pauza|Wstrzymaj rejestrację makra<ENU>Pause|Pause macro recording");
+}
+
+void TVURChildEditSynForm::SynEditChange()
+{
+    if (m_loading)
+        return;
+    SetModified(true);
+    Child_ActionListUpdate();
+}
+
+void TVURChildEditSynForm::SynEditScroll()
+{
+    const long firstLine = m_synEdit->SendScintilla(QsciScintilla::SCI_GETFIRSTVISIBLELINE);
+    const long visibleLines = m_synEdit->SendScintilla(QsciScintilla::SCI_LINESONSCREEN);
+    const int firstDocLine = int(m_synEdit->SendScintilla(QsciScintilla::SCI_DOCLINEFROMVISIBLE, firstLine));
+    const int lastDocLine =
+        int(m_synEdit->SendScintilla(QsciScintilla::SCI_DOCLINEFROMVISIBLE, firstLine + qMax(visibleLines - 1, 0L)));
+    const int charWidth = qMax(1, int(m_synEdit->SendScintilla(QsciScintilla::SCI_TEXTWIDTH, 32L, " ")));
+    const int firstColumn = int(m_synEdit->SendScintilla(QsciScintilla::SCI_GETXOFFSET)) / charWidth;
+    int textWidth = m_synEdit->viewport()->width();
+    for (int margin = 0; margin < 5; ++margin)
+        textWidth -= m_synEdit->marginWidth(margin);
+    const int lastColumn = firstColumn + qMax(textWidth / charWidth - 1, 0);
+    int line = 0;
+    int index = 0;
+    m_synEdit->getCursorPosition(&line, &index);
+    if (index < firstColumn)
+        m_synEdit->setCursorPosition(line, qMin(firstColumn, m_synEdit->lineLength(line)));
+    else if (index > lastColumn)
+        m_synEdit->setCursorPosition(line, lastColumn);
+    else if (line < firstDocLine)
+        m_synEdit->setCursorPosition(firstDocLine, qMin(index, m_synEdit->lineLength(firstDocLine)));
+    else if (line > lastDocLine)
+        m_synEdit->setCursorPosition(lastDocLine, qMin(index, m_synEdit->lineLength(lastDocLine)));
+}
+
+bool TVURChildEditSynForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_synEdit && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool arrow = key->key() == Qt::Key_Left || key->key() == Qt::Key_Right || key->key() == Qt::Key_Up
+                           || key->key() == Qt::Key_Down;
+        if (arrow && key->modifiers() == (Qt::AltModifier | Qt::ShiftModifier)
+            && GetSelectionMode() != SelectionMode::Column)
+            SetSelectionMode(SelectionMode::Column);
+    }
+    return TVURChildEditGenForm::eventFilter(watched, event);
+}
