@@ -295,6 +295,11 @@ void ApplyEditorSettings(QsciScintilla *editor, bool autoIndent, bool smartTabs,
         width = qMax(width, QFontMetrics(font).horizontalAdvance(QString(digits + 1, QLatin1Char('9'))));
     }
     editor->setMarginWidth(kGutterMargin, width);
+    // The gutter is one margin; the control's other default margins stay empty.
+    for (int margin = kGutterMargin + 1; margin < 3; ++margin) {
+        editor->setMarginWidth(margin, 0);
+        editor->setMarginMarkerMask(margin, 0);
+    }
     editor->setMarginsFont(font);
     editor->setMarginsForegroundColor(editor->palette().color(QPalette::Text));
 

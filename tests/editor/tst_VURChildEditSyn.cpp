@@ -9,10 +9,12 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <QAction>
+#include <QClipboard>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -63,6 +65,8 @@ private Q_SLOTS:
     void insertFileIsOneUndo();
     void positionText();
     void blockIndent();
+    void caretFollowsScrolling();
+    void clipboardCommands();
 
 private:
     TVURChildEditSynForm *NewEditor() { return NewForm<TVURChildEditSynForm>(m_host.get()); }
@@ -308,6 +312,48 @@ void tst_VURChildEditSyn::blockIndent()
     QCOMPARE(editor->Text(), QStringLiteral("  a\n  b\nc\n"));
     Act(editor, "EditBlockUnindentAction")->trigger();
     QCOMPARE(editor->Text(), QStringLiteral("a\nb\nc\n"));
+}
+
+void tst_VURChildEditSyn::caretFollowsScrolling()
+{
+    TVURChildEditSynForm *editor = NewEditor();
+    QString text;
+    for (int i = 0; i < 300; ++i)
+        text += QStringLiteral("line %1\n").arg(i);
+    editor->SetText(text);
+    QVERIFY(QTest::qWaitForWindowExposed(m_host.get()));
+    editor->SynEdit()->setCursorPosition(0, 2);
+    // The user drags the scroll bar far below the caret.
+    editor->SynEdit()->verticalScrollBar()->setValue(150);
+    int line = 0, index = 0;
+    editor->SynEdit()->getCursorPosition(&line, &index);
+    const long first = editor->SynEdit()->SendScintilla(QsciScintilla::SCI_GETFIRSTVISIBLELINE);
+    QCOMPARE(line, int(first));
+    QCOMPARE(index, 2);
+    // And back above it: the caret goes to the last visible line.
+    editor->SynEdit()->verticalScrollBar()->setValue(0);
+    editor->SynEdit()->getCursorPosition(&line, &index);
+    const long shown = editor->SynEdit()->SendScintilla(QsciScintilla::SCI_LINESONSCREEN);
+    QCOMPARE(line, int(shown - 1));
+}
+
+void tst_VURChildEditSyn::clipboardCommands()
+{
+    TVURChildEditSynForm *editor = NewEditor();
+    editor->SetText(QStringLiteral("alpha beta\n"));
+    editor->SynEdit()->setSelection(0, 0, 0, 5);
+    Act(editor, "EditCopyAction")->trigger();
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("alpha"));
+    QVERIFY(RunEventLoopUntil([&] { return Act(editor, "EditPasteAction")->isEnabled(); }));
+    Act(editor, "EditCutAction")->trigger();
+    QCOMPARE(editor->Text(), QStringLiteral(" beta\n"));
+    QVERIFY(!Act(editor, "EditCutAction")->isEnabled());
+    editor->SynEdit()->setCursorPosition(0, 5);
+    Act(editor, "EditPasteAction")->trigger();
+    QCOMPARE(editor->Text(), QStringLiteral(" betaalpha\n"));
+    editor->SynEdit()->setSelection(0, 0, 0, 1);
+    Act(editor, "EditClearAction")->trigger();
+    QCOMPARE(editor->Text(), QStringLiteral("betaalpha\n"));
 }
 
 QTEST_MAIN(tst_VURChildEditSyn)

@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <unistd.h>
+
 namespace {
 
 // A document whose text is a plain string; saving can be made to fail
@@ -134,6 +136,7 @@ private Q_SLOTS:
     void saveKeepsOlderBackupOfEmptyFile();
     void failedSaveKeepsPreviousContent();
     void saveIntoReadOnlyPlace();
+    void saveIntoReadOnlyFolder();
     void saveAsRefusesAnotherOpenDocument();
     void saveAsNotesRecentFiles_data();
     void saveAsNotesRecentFiles();
@@ -328,6 +331,28 @@ void tst_VURChildFile::saveIntoReadOnlyPlace()
     document->SaveFile();
     QCOMPARE(shown, QStringLiteral("Error saving file:\n\"%1\".\n\nPath not found.").arg(target));
     QVERIFY(document->GetModified());
+}
+
+void tst_VURChildFile::saveIntoReadOnlyFolder()
+{
+    if (geteuid() == 0)
+        QSKIP("permissions do not bind root");
+    const QString folder = m_dir->filePath(QStringLiteral("locked"));
+    QVERIFY(QDir().mkdir(folder));
+    const QString file = folder + QStringLiteral("/a.miz");
+    Write(file, "previous\n");
+    TextDocument *document = NewDocument();
+    document->OpenFile(file);
+    QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+    document->text = QStringLiteral("new\n");
+    document->SetModified(true);
+    QString shown;
+    const auto driver = Answer(QMessageBox::Ok, &shown);
+    document->SaveFile();
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QCOMPARE(shown, QStringLiteral("Error saving file:\n\"%1\".\n\nAccess denied.").arg(file));
+    QVERIFY(document->GetModified());
+    QCOMPARE(Read(file), QByteArray("previous\n"));
 }
 
 void tst_VURChildFile::saveAsRefusesAnotherOpenDocument()

@@ -3,6 +3,8 @@
 #include "EventLoop.h"
 #include "ModalDriver.h"
 #include "StandInInstallation.h"
+#include "TestChildHost.h"
+#include "VURChildEditSyn.h"
 #include "VMIZHighlighter.h"
 #include "VMIZRun.h"
 #include "VUREditorSettings.h"
@@ -115,6 +117,43 @@ void HighlightedSample()
     Save(&editor, QStringLiteral("editor-sample"));
 }
 
+void EditorWindows()
+{
+    LangManager()->SetLanguage(QStringLiteral("enu"));
+    TVMIZHighlighter highlighter;
+    TestChildHost host;
+    host.resize(900, 560);
+    host.Area()->resize(900, 560);
+    host.show();
+    ArticleFolder folder;
+    TVMIZHighlighter sampleSource;
+    QString sample = ExpandSample(sampleSource.GetSampleText(), 2);
+    sample.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    folder.Write(QStringLiteral("ring_1.miz"), sample.toUtf8());
+
+    auto *untitled = NewForm<TVURChildEditSynForm>(&host);
+    untitled->InitUntitled(host.NextUntitledNumber());
+    untitled->SetText(QStringLiteral("environ\n\nbegin\n\n:: a new article\n"));
+    ApplyEditorSettings(untitled->SynEdit(), EditorSettings(), &highlighter);
+
+    auto *named = NewForm<TVURChildEditSynForm>(&host);
+    named->OpenFile(folder.File(QStringLiteral("ring_1.miz")));
+    ApplyEditorSettings(named->SynEdit(), EditorSettings(), &highlighter);
+    for (int n : {1, 2}) {
+        named->SynEdit()->setCursorPosition(n == 1 ? 3 : 8, 0);
+        named->ChildAction(QStringLiteral("BookmarkInsert%1Action").arg(n))->trigger();
+    }
+    named->SynEdit()->insert(QStringLiteral(" "));
+    named->SetSelectionMode(TVURChildEditSynForm::SelectionMode::Column);
+    named->SynEdit()->SendScintilla(QsciScintilla::SCI_SETRECTANGULARSELECTIONANCHOR,
+                                    named->SynEdit()->positionFromLineIndex(4, 7));
+    named->SynEdit()->SendScintilla(QsciScintilla::SCI_SETRECTANGULARSELECTIONCARET,
+                                    named->SynEdit()->positionFromLineIndex(7, 17));
+    host.Area()->tileSubWindows();
+    RunEventLoopFor(300);
+    Save(&host, QStringLiteral("editor-windows"));
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -126,5 +165,6 @@ int main(int argc, char **argv)
     RunWindow();
     StatusBar();
     HighlightedSample();
+    EditorWindows();
     return 0;
 }
