@@ -15,7 +15,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
-#include <QVBoxLayout>
+#include <QHBoxLayout>
 
 using VURTextFile::TVUREncoding;
 
@@ -62,9 +62,11 @@ TVURChildEditSynForm::TVURChildEditSynForm(QWidget *owner)
     m_bookmarkHandles.fill(-1);
     m_bookmarkColumns.fill(0);
     m_synEdit->setObjectName(QStringLiteral("SynEdit"));
-    auto *layout = new QVBoxLayout(this);
+    // Side by side: the layers above add bars at the right edge.
+    auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_synEdit);
+    layout->setSpacing(0);
+    layout->addWidget(m_synEdit, 1);
     setFocusProxy(m_synEdit);
 
     // The initial configuration; the editor settings apply over it.

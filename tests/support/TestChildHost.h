@@ -2,14 +2,16 @@
 
 // A main window for document windows, recording what they ask of it.
 
+#include "VURAppGUI.h"
 #include "VURChildFile.h"
+#include "VURStatus.h"
 
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QStringList>
 
-class TestChildHost : public QWidget, public IVURChildHost
+class TestChildHost : public QWidget, public IVURChildHost, public IVURStatusHost
 {
 public:
     TestChildHost() : m_area(new QMdiArea(this)) { resize(800, 600); }
@@ -63,7 +65,22 @@ public:
         return active->isMaximized() ? ActiveChildState::Maximized : ActiveChildState::Normal;
     }
 
+    void ShowStatusMessage(const QString &text, VURColors::TVURColor color, bool hold, bool) override
+    {
+        statusText = text;
+        statusColor = color;
+        statusHeld = hold;
+        ++statusMessages;
+    }
+    void ShowStatusInfo(const QString &text) override { statusInfo = text; }
+
     QMdiArea *Area() const { return m_area; }
+
+    QString statusText = QStringLiteral("<none>");
+    VURColors::TVURColor statusColor = 0;
+    bool statusHeld = false;
+    int statusMessages = 0;
+    QString statusInfo;
 
     QStringList calls;
     QStringList recent;
@@ -73,4 +90,18 @@ public:
 private:
     QMdiArea *m_area;
     int m_untitled = 0;
+};
+
+// An application object whose main window is the test host, so that the
+// status routines reach it.
+class TestHostApp : public TVURAppGUI
+{
+public:
+    TestHostApp(int &argc, char **argv, QWidget *mainWindow) : TVURAppGUI(argc, argv)
+    {
+        SetMainWindow(mainWindow);
+        SetCurrentApp(this);
+    }
+    ~TestHostApp() override { SetCurrentApp(nullptr); }
+    QString GetInfo(int) const override { return QString(); }
 };
