@@ -13,6 +13,9 @@
 #include <QAction>
 #include <QLayout>
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 struct IssueCommand
@@ -170,39 +173,59 @@ void TVURChildEditScriptForm::ProcessMsgClearActionExecute()
     const TVURHighlighter *highlighter = IssueHighlighter();
     int caretLine = 0, caretColumn = 0;
     editor->getCursorPosition(&caretLine, &caretColumn);
-    bool asked = false;
-    bool found = false;
-    editor->beginUndoAction();
+    // Scanned from the last line up, asking once at the first issue line.
+    std::vector<int> removed;
     for (int i = editor->lines() - 1; i >= 0 && highlighter; --i) {
         const QString text = LineText(i);
         if (!highlighter->IsIssueMarkLine(text) && !highlighter->IsSecondaryMarkLine(text)
             && !highlighter->IsIssueLine(text))
             continue;
-        found = true;
-        if (!asked) {
-            asked = true;
-            if (AskYesNo(QStringLiteral("<PLK>Usunąć wszystkie uwagi?<ENU>Clear all issues?")) != VURMessageBox::IdYes) {
-                editor->endUndoAction();
-                return;
-            }
-        }
+        if (removed.empty()
+            && AskYesNo(QStringLiteral("<PLK>Usunąć wszystkie uwagi?<ENU>Clear all issues?")) != VURMessageBox::IdYes)
+            return;
+        removed.push_back(i);
         if (i < caretLine)
             --caretLine;
         else if (i == caretLine)
             caretColumn = 0;
-        // The line with its own line break (the last line may have none).
-        const long start = editor->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, long(i));
-        const long end = i + 1 < editor->lines() ? editor->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, long(i + 1))
-                                                 : long(editor->length());
-        editor->SendScintilla(QsciScintilla::SCI_SETTARGETSTART, start);
-        editor->SendScintilla(QsciScintilla::SCI_SETTARGETEND, end);
-        editor->SendScintilla(QsciScintilla::SCI_REPLACETARGET, 0UL, "");
     }
-    editor->endUndoAction();
-    if (!found) {
+    if (removed.empty()) {
         ShowStatusMessage(QStringLiteral("<PLK>Brak uwag do usunięcia.<ENU>No issues to clear."), VURColors::kDarkRed,
                           true, false);
         return;
+    }
+    // One edit from the first to the last removed line: thousands of single
+    // deletions cost the control far more, and one undo restores them all.
+    const int first = removed.back();
+    const int last = removed.front();
+    QString kept;
+    std::vector<bool> isRemoved(size_t(last - first + 1), false);
+    for (int line : removed)
+        isRemoved[size_t(line - first)] = true;
+    for (int line = first; line <= last; ++line) {
+        if (!isRemoved[size_t(line - first)])
+            kept += editor->text(line);
+    }
+    // Bookmarks of kept lines follow their text.
+    QList<QPair<int, int>> bookmarks;
+    for (int n = 0; n < kBookmarks; ++n)
+        bookmarks.append(BookmarkPosition(n));
+    const long start = editor->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, long(first));
+    const long end = last + 1 < editor->lines() ? editor->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, long(last + 1))
+                                                : long(editor->length());
+    const QByteArray bytes = kept.toUtf8();
+    editor->beginUndoAction();
+    editor->SendScintilla(QsciScintilla::SCI_SETTARGETSTART, start);
+    editor->SendScintilla(QsciScintilla::SCI_SETTARGETEND, end);
+    editor->SendScintilla(QsciScintilla::SCI_REPLACETARGET, static_cast<unsigned long>(bytes.size()), bytes.constData());
+    editor->endUndoAction();
+    for (int n = 0; n < kBookmarks; ++n) {
+        const auto [line, column] = bookmarks.at(n);
+        if (line < 0)
+            continue;
+        const int above = int(std::count_if(removed.begin(), removed.end(), [line](int r) { return r < line; }));
+        const bool gone = std::find(removed.begin(), removed.end(), line) != removed.end();
+        SetBookmark(n, gone ? -1 : line - above, column);
     }
     caretLine = qMin(caretLine, editor->lines() - 1);
     editor->setCursorPosition(qMax(caretLine, 0), qMin(caretColumn, editor->lineLength(qMax(caretLine, 0))));

@@ -361,19 +361,23 @@ int TVURChildEditSynForm::BookmarkNumber(QAction *action, const char *firstName)
     return ActionIndex(&ChildActionList(), action) - ActionIndex(&ChildActionList(), ChildAction(QString::fromLatin1(firstName)));
 }
 
-void TVURChildEditSynForm::BookmarkInsertNActionExecute(QAction *action)
+void TVURChildEditSynForm::SetBookmark(int n, int line, int column)
 {
-    const int n = BookmarkNumber(action, "BookmarkInsert0Action");
     if (n < 0 || n >= kBookmarks)
         return;
+    if (m_bookmarkHandles[size_t(n)] >= 0)
+        m_synEdit->markerDeleteHandle(m_bookmarkHandles[size_t(n)]);
+    m_bookmarkHandles[size_t(n)] = line < 0 ? -1 : m_synEdit->markerAdd(line, n);
+    m_bookmarkColumns[size_t(n)] = column;
+    Child_ActionListUpdate();
+}
+
+void TVURChildEditSynForm::BookmarkInsertNActionExecute(QAction *action)
+{
     int line = 0;
     int index = 0;
     m_synEdit->getCursorPosition(&line, &index);
-    if (m_bookmarkHandles[size_t(n)] >= 0)
-        m_synEdit->markerDeleteHandle(m_bookmarkHandles[size_t(n)]);
-    m_bookmarkHandles[size_t(n)] = m_synEdit->markerAdd(line, n);
-    m_bookmarkColumns[size_t(n)] = index;
-    Child_ActionListUpdate();
+    SetBookmark(BookmarkNumber(action, "BookmarkInsert0Action"), line, index);
 }
 
 void TVURChildEditSynForm::BookmarkGotoNActionExecute(QAction *action)

@@ -46,6 +46,8 @@ public:
     bool IsBookmarkSet(int n) const;
     // (line, column) of bookmark n, 0-based; (-1, -1) when not set.
     QPair<int, int> BookmarkPosition(int n) const;
+    // Sets bookmark n at (line, column), or clears it for a line below 0.
+    void SetBookmark(int n, int line, int column);
 
     // The enabling of every command.
     void Child_ActionListUpdate();

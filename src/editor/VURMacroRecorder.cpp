@@ -24,11 +24,9 @@ TVURMacroRecorder::TVURMacroRecorder(QsciScintilla *editor)
     connect(editor, &QsciScintillaBase::SCN_MACRORECORD, this, &TVURMacroRecorder::OnMacroRecord);
 }
 
-TVURMacroRecorder::~TVURMacroRecorder()
-{
-    if (m_editor && (m_state == State::Recording || m_state == State::Paused))
-        m_editor->SendScintilla(QsciScintillaBase::SCI_STOPRECORD);
-}
+// The recorder goes with its control, which is already being destroyed then:
+// it must not be called any more.
+TVURMacroRecorder::~TVURMacroRecorder() = default;
 
 void TVURMacroRecorder::SetState(State state)
 {

@@ -144,7 +144,10 @@ void TVURSynLexer::styleText(int start, int end)
     const long onScreen = control->SendScintilla(QsciScintilla::SCI_LINESONSCREEN);
     const int viewEnd = int(control->SendScintilla(QsciScintilla::SCI_DOCLINEFROMVISIBLE, firstVisible + onScreen));
     lastLine = qMax(firstLine, qMin(lastLine, viewEnd + kLinesPastView));
-    startStyling(int(control->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, long(firstLine))));
+    const long startPosition = control->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, long(firstLine));
+    startStyling(int(startPosition));
+    // The styles of the whole range go to the control in one message.
+    QByteArray styles;
     TVURHighlighter *highlighter = m_highlighter;
     for (int line = firstLine; line <= lastLine; ++line) {
         const QString text = control->text(line);
@@ -152,19 +155,20 @@ void TVURSynLexer::styleText(int start, int end)
         while (contentLength > 0 && (text.at(contentLength - 1) == QLatin1Char('\n') || text.at(contentLength - 1) == QLatin1Char('\r')))
             --contentLength;
         const QString content = text.left(contentLength);
+        const qsizetype lineStart = styles.size();
         const int lineBytes = EncodedLength(text.constData(), int(text.size()), utf8);
-        int styled = 0;
         highlighter->SetLine(content, line);
         while (!highlighter->GetEol()) {
             const int bytes =
                 EncodedLength(content.constData() + highlighter->GetTokenPos(), highlighter->GetTokenLength(), utf8);
             const int index = highlighter->IndexOfAttribute(highlighter->GetTokenAttribute());
-            setStyling(bytes, index < 0 ? 0 : StyleOf(index));
-            styled += bytes;
+            styles.append(bytes, char(index < 0 ? 0 : StyleOf(index)));
             highlighter->Next();
         }
         // The line end, and whatever a stop inside the line left over.
+        const qsizetype styled = styles.size() - lineStart;
         if (lineBytes > styled)
-            setStyling(lineBytes - styled, 0);
+            styles.append(lineBytes - styled, char(0));
     }
+    control->SendScintilla(QsciScintilla::SCI_SETSTYLINGEX, static_cast<unsigned long>(styles.size()), styles.constData());
 }
