@@ -42,11 +42,13 @@ const QString kArticle = QStringLiteral(
 std::unique_ptr<ModalDriver> Answer(QMessageBox::StandardButton button, int *asked = nullptr)
 {
     return std::make_unique<ModalDriver>([button, asked](QWidget *modal) {
-        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-            if (asked)
-                ++*asked;
-            box->button(button)->click();
-        }
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (!box)
+            return false;
+        if (asked)
+            ++*asked;
+        box->button(button)->click();
+        return true;
     });
 }
 

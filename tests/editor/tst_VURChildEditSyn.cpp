@@ -38,9 +38,10 @@ std::unique_ptr<ModalDriver> ChooseFile(const QString &name)
     return std::make_unique<ModalDriver>([name](QWidget *modal) {
         auto *dialog = qobject_cast<QFileDialog *>(modal);
         if (!dialog)
-            return;
+            return false;
         dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(name);
         QMetaObject::invokeMethod(dialog, "accept");
+        return true;
     });
 }
 
@@ -263,10 +264,12 @@ void tst_VURChildEditSyn::appendToMissingFileFails()
     later.setSingleShot(true);
     connect(&later, &QTimer::timeout, [&] {
         box = std::make_unique<ModalDriver>([&shown](QWidget *modal) {
-            if (auto *messageBox = qobject_cast<QMessageBox *>(modal)) {
-                shown = messageBox->text();
-                messageBox->accept();
-            }
+            auto *messageBox = qobject_cast<QMessageBox *>(modal);
+            if (!messageBox)
+                return false;
+            shown = messageBox->text();
+            messageBox->accept();
+            return true;
         });
     });
     later.start(300);

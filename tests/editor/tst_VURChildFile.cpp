@@ -66,11 +66,12 @@ std::unique_ptr<ModalDriver> Answer(QMessageBox::StandardButton button, QString 
 {
     return std::make_unique<ModalDriver>([button, text](QWidget *modal) {
         auto *box = qobject_cast<QMessageBox *>(modal);
-        if (!box)
-            return;
+        if (!box || !box->button(button))
+            return false;
         if (text)
             *text = box->text();
         box->button(button)->click();
+        return true;
     });
 }
 
@@ -80,13 +81,14 @@ std::unique_ptr<ModalDriver> ChooseFile(const QString &name)
     return std::make_unique<ModalDriver>([name](QWidget *modal) {
         auto *dialog = qobject_cast<QFileDialog *>(modal);
         if (!dialog)
-            return;
+            return false;
         if (name.isEmpty()) {
             dialog->reject();
-            return;
+            return true;
         }
         dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(name);
         QMetaObject::invokeMethod(dialog, "accept");
+        return true;
     });
 }
 

@@ -9,21 +9,34 @@
 #include <QWidget>
 
 #include <functional>
+#include <type_traits>
 
 class ModalDriver
 {
 public:
-    // act gets the modal window once it is shown, and is called once.
-    explicit ModalDriver(std::function<void(QWidget *)> act)
-        : m_act(std::move(act))
+    // act gets the modal window once it is shown. When act returns bool,
+    // false means "not the window I wait for" and the driver keeps looking;
+    // otherwise the first modal window is the one.
+    template<typename Act>
+    explicit ModalDriver(Act act)
     {
+        if constexpr (std::is_same_v<std::invoke_result_t<Act, QWidget *>, bool>)
+            m_act = act;
+        else
+            m_act = [act](QWidget *modal) {
+                act(modal);
+                return true;
+            };
         QObject::connect(&m_timer, &QTimer::timeout, [this] {
             QWidget *modal = QApplication::activeModalWidget();
-            if (!modal || !modal->isVisible() || m_done)
+            if (!modal || !modal->isVisible() || m_done || modal == m_declined)
                 return;
-            m_done = true;
-            m_timer.stop();
-            m_act(modal);
+            if (m_act(modal)) {
+                m_done = true;
+                m_timer.stop();
+            } else {
+                m_declined = modal;
+            }
         });
         m_timer.start(20);
     }
@@ -31,7 +44,8 @@ public:
     bool Done() const { return m_done; }
 
 private:
-    std::function<void(QWidget *)> m_act;
+    std::function<bool(QWidget *)> m_act;
     QTimer m_timer;
+    QWidget *m_declined = nullptr;
     bool m_done = false;
 };
