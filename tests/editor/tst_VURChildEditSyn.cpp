@@ -40,6 +40,8 @@ std::unique_ptr<ModalDriver> ChooseFile(const QString &name)
         if (!dialog)
             return false;
         dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(name);
+        // The dialog takes the typed name in through its own events first.
+        QTest::qWait(100);
         QMetaObject::invokeMethod(dialog, "accept");
         return true;
     });
@@ -239,12 +241,12 @@ void tst_VURChildEditSyn::blockSaveAndAppend()
     editor->SynEdit()->setSelection(1, 0, 2, 0);
     const QString target = m_dir->filePath(QStringLiteral("block.miz"));
     {
-        const auto dialog = ChooseFile(QStringLiteral("block.miz"));
+        const auto dialog = ChooseFile(target);
         Act(editor, "EditBlockSaveAction")->trigger();
     }
     QCOMPARE(Read(target), QByteArray("two\n"));
     {
-        const auto dialog = ChooseFile(QStringLiteral("block.miz"));
+        const auto dialog = ChooseFile(target);
         Act(editor, "EditBlockAppendAction")->trigger();
     }
     QCOMPARE(Read(target), QByteArray("two\ntwo\n"));
@@ -258,7 +260,7 @@ void tst_VURChildEditSyn::appendToMissingFileFails()
     editor->SetText(QStringLiteral("one\n"));
     editor->SynEdit()->selectAll();
     QString shown;
-    const auto dialog = ChooseFile(QStringLiteral("missing.miz"));
+    const auto dialog = ChooseFile(m_dir->filePath(QStringLiteral("missing.miz")));
     QTimer later;
     std::unique_ptr<ModalDriver> box;
     later.setSingleShot(true);
