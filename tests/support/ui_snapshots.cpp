@@ -5,6 +5,7 @@
 #include "StandInInstallation.h"
 #include "TestChildHost.h"
 #include "VURChildEditSyn.h"
+#include "ZOKChildEdit.h"
 #include "VMIZHighlighter.h"
 #include "VMIZRun.h"
 #include "VUREditorSettings.h"
@@ -154,6 +155,32 @@ void EditorWindows()
     Save(&host, QStringLiteral("editor-windows"));
 }
 
+void ArticleWithIssues()
+{
+    LangManager()->SetLanguage(QStringLiteral("enu"));
+    SetSharedHighlighter(std::make_unique<TVMIZHighlighter>());
+    TestChildHost host;
+    host.resize(700, 460);
+    host.Area()->resize(700, 460);
+    host.show();
+    QString text;
+    for (int i = 1; i <= 120; ++i) {
+        text += QStringLiteral("  hence x%1 in A%1 by A2, TARSKI:def 3;\n").arg(i);
+        if (i % 23 == 0)
+            text += QStringLiteral("::>                      *4,144\n");
+    }
+    text += QStringLiteral("end;\n::>\n::> 4: This inference is not accepted\n::> 144: Unknown label\n");
+    auto *article = NewForm<TZOKChildEditForm>(&host);
+    article->InitUntitled(1);
+    article->SetText(text);
+    article->SetModified(false);
+    article->SynEdit()->setCursorPosition(20, 0);
+    article->ProcessMsgNextActionExecute();
+    RunEventLoopFor(300);
+    Save(&host, QStringLiteral("article-issues"));
+    ReleaseSharedHighlighter();
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -166,5 +193,6 @@ int main(int argc, char **argv)
     StatusBar();
     HighlightedSample();
     EditorWindows();
+    ArticleWithIssues();
     return 0;
 }
