@@ -3,6 +3,7 @@
 #include "PlaceholderMainForm.h"
 #include "VMIZFiles.h"
 #include "VMIZHighlighter.h"
+#include "ZOKChildEdit.h"
 #include "VURImages.h"
 
 TVMIZApp::TVMIZApp(int &argc, char **argv)
@@ -64,11 +65,11 @@ std::optional<QStringList> TVMIZApp::GetRegisteredExtensions() const
                        QStringLiteral(".voc")};
 }
 
-TVURChildFileForm *TVMIZApp::CreateChildEditForm(QWidget *)
+TVURChildFileForm *TVMIZApp::CreateChildEditForm(QWidget *owner)
 {
-    // The article window arrives with the editor; nothing to create yet.
-    qWarning("CreateChildEditForm: no article window in this build");
-    return nullptr;
+    // The article window of the workbench until the Mizar window has its
+    // commands; it is complete (created through all its layers) on return.
+    return NewForm<TZOKChildEditForm>(owner);
 }
 
 QString TVMIZApp::GetDefaultExt() const

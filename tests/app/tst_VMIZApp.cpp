@@ -1,4 +1,5 @@
 #include "VMIZApp.h"
+#include "VURChildFile.h"
 #include "VURLang.h"
 #include "VURRegistry.h"
 #include "VURShell.h"
@@ -77,6 +78,11 @@ void tst_VMIZApp::documentQuestions()
 {
     TVMIZApp app(g_argc, g_argv);
     QCOMPARE(app.GetDefaultExt(), QStringLiteral(".miz"));
+    // Every call gives a new, complete article window.
+    std::unique_ptr<TVURChildFileForm> first(app.CreateChildEditForm(nullptr));
+    std::unique_ptr<TVURChildFileForm> second(app.CreateChildEditForm(nullptr));
+    QVERIFY(first && second && first != second);
+    QVERIFY(first->ChildAction(QStringLiteral("ProcessMsgNextAction")));
     QCOMPARE(app.GetRegisteredExtensions(),
              std::optional<QStringList>(QStringList{QStringLiteral(".abs"), QStringLiteral(".bib"),
                                                     QStringLiteral(".miz"), QStringLiteral(".voc")}));
