@@ -27,6 +27,8 @@ void TypeAndAccept(QWidget *modal, const QString &text)
     QVERIFY(dialog);
     auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
     QVERIFY(edit);
+    // The dialog first settles on its proposed name, then takes the typed one.
+    QTest::qWait(400);
     edit->setText(text);
     // The dialog takes the typed name in through its own events first.
     QTest::qWait(100);

@@ -39,8 +39,10 @@ std::unique_ptr<ModalDriver> ChooseFile(const QString &name)
         auto *dialog = qobject_cast<QFileDialog *>(modal);
         if (!dialog)
             return false;
+        // The dialog first settles on its proposed name, then takes the typed
+        // one in through its own events.
+        QTest::qWait(400);
         dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(name);
-        // The dialog takes the typed name in through its own events first.
         QTest::qWait(100);
         QMetaObject::invokeMethod(dialog, "accept");
         return true;
