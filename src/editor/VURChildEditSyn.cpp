@@ -244,32 +244,31 @@ QString TVURChildEditSynForm::GetPositionText() const
     return FormatPosition(TranslateText(QStringLiteral("<PLK>Pozycja %d : %d<ENU>Position %d : %d")), line + 1, index + 1);
 }
 
-void TVURChildEditSynForm::BlockIndent()
+void TVURChildEditSynForm::EditSelectedLines(const std::function<void(int line)> &edit)
 {
     int lineFrom = 0, indexFrom = 0, lineTo = 0, indexTo = 0;
     m_synEdit->getSelection(&lineFrom, &indexFrom, &lineTo, &indexTo);
-    if (lineFrom < 0)
-        m_synEdit->getCursorPosition(&lineFrom, &indexFrom), lineTo = lineFrom, indexTo = 1;
-    if (lineTo > lineFrom && indexTo == 0)
+    if (lineFrom < 0) {
+        m_synEdit->getCursorPosition(&lineFrom, &indexFrom);
+        lineTo = lineFrom;
+    } else if (lineTo > lineFrom && indexTo == 0) {
+        // A selection of whole lines ends at the start of the next one.
         --lineTo;
+    }
     m_synEdit->beginUndoAction();
     for (int line = lineFrom; line <= lineTo; ++line)
-        m_synEdit->indent(line);
+        edit(line);
     m_synEdit->endUndoAction();
+}
+
+void TVURChildEditSynForm::BlockIndent()
+{
+    EditSelectedLines([this](int line) { m_synEdit->indent(line); });
 }
 
 void TVURChildEditSynForm::BlockUnindent()
 {
-    int lineFrom = 0, indexFrom = 0, lineTo = 0, indexTo = 0;
-    m_synEdit->getSelection(&lineFrom, &indexFrom, &lineTo, &indexTo);
-    if (lineFrom < 0)
-        m_synEdit->getCursorPosition(&lineFrom, &indexFrom), lineTo = lineFrom, indexTo = 1;
-    if (lineTo > lineFrom && indexTo == 0)
-        --lineTo;
-    m_synEdit->beginUndoAction();
-    for (int line = lineFrom; line <= lineTo; ++line)
-        m_synEdit->unindent(line);
-    m_synEdit->endUndoAction();
+    EditSelectedLines([this](int line) { m_synEdit->unindent(line); });
 }
 
 TVURChildEditSynForm::SelectionMode TVURChildEditSynForm::GetSelectionMode() const

@@ -4,6 +4,7 @@
 #include "VURTextFile.h"
 
 #include <array>
+#include <functional>
 
 class QsciScintilla;
 class TVURMacroRecorder;
@@ -85,6 +86,8 @@ protected:
     void SynEditScroll();
 
 private:
+    // One undo step over the selected lines (the caret's line without one).
+    void EditSelectedLines(const std::function<void(int line)> &edit);
     void RefreshMacroTexts();
     int BookmarkNumber(QAction *action, const char *firstName) const;
 

@@ -1,4 +1,5 @@
 #include "EventLoop.h"
+#include "FileHelpers.h"
 #include "ModalDriver.h"
 #include "TestChildHost.h"
 #include "VURChildEditSyn.h"
@@ -20,18 +21,6 @@
 
 namespace {
 
-QByteArray Read(const QString &name)
-{
-    QFile file(name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void Write(const QString &name, const QByteArray &bytes)
-{
-    QFile file(name);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
-}
 
 std::unique_ptr<ModalDriver> ChooseFile(const QString &name)
 {
@@ -109,19 +98,19 @@ void tst_VURChildEditSyn::byteExactRoundTrip()
 {
     QFETCH(QByteArray, bytes);
     const QString file = m_dir->filePath(QStringLiteral("a.miz"));
-    Write(file, bytes);
+    WriteBytes(file, bytes);
     TVURChildEditSynForm *editor = NewEditor();
     editor->OpenFile(file);
     QVERIFY(!editor->GetModified());
     QVERIFY(!Act(editor, "EditUndoAction")->isEnabled());
     editor->SaveFile();
-    QCOMPARE(Read(file), bytes);
+    QCOMPARE(ReadBytes(file), bytes);
 }
 
 void tst_VURChildEditSyn::editMarksModified()
 {
     const QString file = m_dir->filePath(QStringLiteral("a.miz"));
-    Write(file, "begin\n");
+    WriteBytes(file, "begin\n");
     TVURChildEditSynForm *editor = NewEditor();
     editor->OpenFile(file);
     editor->SynEdit()->setCursorPosition(0, 5);
@@ -246,13 +235,13 @@ void tst_VURChildEditSyn::blockSaveAndAppend()
         const auto dialog = ChooseFile(target);
         Act(editor, "EditBlockSaveAction")->trigger();
     }
-    QCOMPARE(Read(target), QByteArray("two\n"));
+    QCOMPARE(ReadBytes(target), QByteArray("two\n"));
     {
         const auto dialog = ChooseFile(target);
         Act(editor, "EditBlockAppendAction")->trigger();
     }
-    QCOMPARE(Read(target), QByteArray("two\ntwo\n"));
-    QCOMPARE(Read(m_dir->filePath(QStringLiteral("block.~miz"))), QByteArray("two\n"));
+    QCOMPARE(ReadBytes(target), QByteArray("two\ntwo\n"));
+    QCOMPARE(ReadBytes(m_dir->filePath(QStringLiteral("block.~miz"))), QByteArray("two\n"));
     QCOMPARE(editor->SynEdit()->selectedText(), QStringLiteral("two\n"));
 }
 
@@ -285,7 +274,7 @@ void tst_VURChildEditSyn::appendToMissingFileFails()
 
 void tst_VURChildEditSyn::insertFileIsOneUndo()
 {
-    Write(m_dir->filePath(QStringLiteral("part.miz")), "inserted 1\ninserted 2");
+    WriteBytes(m_dir->filePath(QStringLiteral("part.miz")), "inserted 1\ninserted 2");
     TVURChildEditSynForm *editor = NewEditor();
     editor->SetText(QStringLiteral("a\r\nb\r\n"));
     editor->SynEdit()->SendScintilla(QsciScintilla::SCI_EMPTYUNDOBUFFER);

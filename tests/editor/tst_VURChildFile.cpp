@@ -1,4 +1,5 @@
 #include "EventLoop.h"
+#include "FileHelpers.h"
 #include "ModalDriver.h"
 #include "TestChildHost.h"
 #include "VURChildFile.h"
@@ -48,18 +49,6 @@ public:
     int failAfterBytes = -1;
 };
 
-QByteArray Read(const QString &name)
-{
-    QFile file(name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void Write(const QString &name, const QByteArray &bytes)
-{
-    QFile file(name);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
-}
 
 // Answers the next message box with a standard button and keeps its text.
 std::unique_ptr<ModalDriver> Answer(QMessageBox::StandardButton button, QString *text = nullptr)
@@ -233,7 +222,7 @@ void tst_VURChildFile::captionFollowsStateAndLanguage()
     plain->InitUntitled(2);
     TextDocument *named = NewDocument();
     const QString file = m_dir->filePath(QStringLiteral("a.miz"));
-    Write(file, "begin\n");
+    WriteBytes(file, "begin\n");
     named->OpenFile(file);
     QCOMPARE(named->windowTitle(), file);
     named->SetModified(true);
@@ -252,14 +241,14 @@ void tst_VURChildFile::captionFollowsStateAndLanguage()
 void tst_VURChildFile::openAndReopen()
 {
     const QString file = m_dir->filePath(QStringLiteral("a.miz"));
-    Write(file, "one\n");
+    WriteBytes(file, "one\n");
     TextDocument *document = NewDocument();
     document->OpenFile(file);
     QCOMPARE(document->text, QStringLiteral("one\n"));
     QVERIFY(!document->GetModified() && !document->GetUntitled());
     document->text = QStringLiteral("edited");
     document->SetModified(true);
-    Write(file, "two\n");
+    WriteBytes(file, "two\n");
     document->ReopenFile();
     QCOMPARE(document->text, QStringLiteral("two\n"));
     QVERIFY(!document->GetModified());
@@ -279,35 +268,35 @@ void tst_VURChildFile::openAndReopen()
 void tst_VURChildFile::saveMakesBackup()
 {
     const QString file = m_dir->filePath(QStringLiteral("a.miz"));
-    Write(file, "previous\n");
-    Write(m_dir->filePath(QStringLiteral("a.~miz")), "older\n");
+    WriteBytes(file, "previous\n");
+    WriteBytes(m_dir->filePath(QStringLiteral("a.~miz")), "older\n");
     TextDocument *document = NewDocument();
     document->OpenFile(file);
     document->text = QStringLiteral("new\n");
     document->SetModified(true);
     document->SaveFile();
     QVERIFY(!document->GetModified());
-    QCOMPARE(Read(file), QByteArray("new\n"));
-    QCOMPARE(Read(m_dir->filePath(QStringLiteral("a.~miz"))), QByteArray("previous\n"));
+    QCOMPARE(ReadBytes(file), QByteArray("new\n"));
+    QCOMPARE(ReadBytes(m_dir->filePath(QStringLiteral("a.~miz"))), QByteArray("previous\n"));
 }
 
 void tst_VURChildFile::saveKeepsOlderBackupOfEmptyFile()
 {
     const QString file = m_dir->filePath(QStringLiteral("a.miz"));
-    Write(file, "");
-    Write(m_dir->filePath(QStringLiteral("a.~miz")), "older\n");
+    WriteBytes(file, "");
+    WriteBytes(m_dir->filePath(QStringLiteral("a.~miz")), "older\n");
     TextDocument *document = NewDocument();
     document->OpenFile(file);
     document->text = QStringLiteral("new\n");
     document->SaveFile();
-    QCOMPARE(Read(file), QByteArray("new\n"));
-    QCOMPARE(Read(m_dir->filePath(QStringLiteral("a.~miz"))), QByteArray("older\n"));
+    QCOMPARE(ReadBytes(file), QByteArray("new\n"));
+    QCOMPARE(ReadBytes(m_dir->filePath(QStringLiteral("a.~miz"))), QByteArray("older\n"));
 }
 
 void tst_VURChildFile::failedSaveKeepsPreviousContent()
 {
     const QString file = m_dir->filePath(QStringLiteral("a.miz"));
-    Write(file, "previous content\n");
+    WriteBytes(file, "previous content\n");
     TextDocument *document = NewDocument();
     document->OpenFile(file);
     document->text = QStringLiteral("a much longer new content\n");
@@ -318,13 +307,13 @@ void tst_VURChildFile::failedSaveKeepsPreviousContent()
     document->SaveFile();
     QCOMPARE(shown, QStringLiteral("Error saving file:\n\"%1\".\n\nProbably disk out of space.").arg(file));
     QVERIFY(document->GetModified());
-    QCOMPARE(Read(m_dir->filePath(QStringLiteral("a.~miz"))), QByteArray("previous content\n"));
+    QCOMPARE(ReadBytes(m_dir->filePath(QStringLiteral("a.~miz"))), QByteArray("previous content\n"));
 }
 
 void tst_VURChildFile::saveIntoReadOnlyPlace()
 {
     // A folder that is a plain file: nobody, root included, can write below it.
-    Write(m_dir->filePath(QStringLiteral("blocked")), "x");
+    WriteBytes(m_dir->filePath(QStringLiteral("blocked")), "x");
     TextDocument *document = NewDocument();
     document->InitUntitled(1);
     document->text = QStringLiteral("text");
@@ -346,7 +335,7 @@ void tst_VURChildFile::saveIntoReadOnlyFolder()
     const QString folder = m_dir->filePath(QStringLiteral("locked"));
     QVERIFY(QDir().mkdir(folder));
     const QString file = folder + QStringLiteral("/a.miz");
-    Write(file, "previous\n");
+    WriteBytes(file, "previous\n");
     TextDocument *document = NewDocument();
     document->OpenFile(file);
     QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
@@ -358,7 +347,7 @@ void tst_VURChildFile::saveIntoReadOnlyFolder()
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QCOMPARE(shown, QStringLiteral("Error saving file:\n\"%1\".\n\nAccess denied.").arg(file));
     QVERIFY(document->GetModified());
-    QCOMPARE(Read(file), QByteArray("previous\n"));
+    QCOMPARE(ReadBytes(file), QByteArray("previous\n"));
 }
 
 void tst_VURChildFile::saveAsRefusesAnotherOpenDocument()
@@ -395,7 +384,7 @@ void tst_VURChildFile::saveAsNotesRecentFiles()
 {
     QFETCH(bool, fromUntitled);
     const QString old = m_dir->filePath(QStringLiteral("old.miz"));
-    Write(old, "x\n");
+    WriteBytes(old, "x\n");
     TextDocument *document = NewDocument();
     if (fromUntitled)
         document->InitUntitled(1);
@@ -407,7 +396,7 @@ void tst_VURChildFile::saveAsNotesRecentFiles()
     const QString chosen = m_dir->filePath(QStringLiteral("art1.miz"));
     QCOMPARE(document->GetFileName(), chosen);
     QVERIFY(!document->GetUntitled() && !document->GetModified());
-    QCOMPARE(Read(chosen), QByteArray("saved\n"));
+    QCOMPARE(ReadBytes(chosen), QByteArray("saved\n"));
     if (fromUntitled)
         QCOMPARE(m_host->recent, QStringList{QStringLiteral("opened ") + chosen});
     else
@@ -417,7 +406,7 @@ void tst_VURChildFile::saveAsNotesRecentFiles()
 void tst_VURChildFile::saveAsOwnNameSavesInPlace()
 {
     const QString file = m_dir->filePath(QStringLiteral("a.miz"));
-    Write(file, "x\n");
+    WriteBytes(file, "x\n");
     TextDocument *document = NewDocument();
     document->OpenFile(file);
     document->text = QStringLiteral("y\n");
@@ -425,25 +414,25 @@ void tst_VURChildFile::saveAsOwnNameSavesInPlace()
     // Qt's own dialog asks before overwriting.
     BoxAnswerer boxes;
     document->SaveFileAs();
-    QCOMPARE(Read(file), QByteArray("y\n"));
+    QCOMPARE(ReadBytes(file), QByteArray("y\n"));
     QVERIFY(!document->GetModified());
 }
 
 void tst_VURChildFile::changedOnDiskAsksFirst()
 {
     const QString file = m_dir->filePath(QStringLiteral("a.miz"));
-    Write(file, "first\n");
+    WriteBytes(file, "first\n");
     TextDocument *document = NewDocument();
     document->OpenFile(file);
     QTest::qWait(20);
-    Write(file, "changed by another program, longer\n");
+    WriteBytes(file, "changed by another program, longer\n");
     document->text = QStringLiteral("mine\n");
     document->SetModified(true);
     {
         const auto driver = Answer(QMessageBox::No);
         document->SaveFile();
     }
-    QCOMPARE(Read(file), QByteArray("changed by another program, longer\n"));
+    QCOMPARE(ReadBytes(file), QByteArray("changed by another program, longer\n"));
     QVERIFY(document->GetModified());
     {
         QString shown;
@@ -451,14 +440,14 @@ void tst_VURChildFile::changedOnDiskAsksFirst()
         document->SaveFile();
         QVERIFY(shown.contains(QLatin1String("was changed by another program")));
     }
-    QCOMPARE(Read(file), QByteArray("mine\n"));
+    QCOMPARE(ReadBytes(file), QByteArray("mine\n"));
     QVERIFY(!document->GetModified());
     // Reopening takes the file as it is now: no question next time.
-    Write(file, "rewritten by the Mizar programs, longer\n");
+    WriteBytes(file, "rewritten by the Mizar programs, longer\n");
     document->ReopenFile();
     document->text = QStringLiteral("after reopen\n");
     document->SaveFile();
-    QCOMPARE(Read(file), QByteArray("after reopen\n"));
+    QCOMPARE(ReadBytes(file), QByteArray("after reopen\n"));
 }
 
 void tst_VURChildFile::closeQuery_data()
@@ -477,7 +466,7 @@ void tst_VURChildFile::closeQuery()
     QFETCH(bool, closes);
     QFETCH(QByteArray, onDisk);
     const QString file = m_dir->filePath(QStringLiteral("a.miz"));
-    Write(file, "x\n");
+    WriteBytes(file, "x\n");
     QPointer<TextDocument> document = NewDocument();
     document->OpenFile(file);
     document->text = QStringLiteral("edited\n");
@@ -488,7 +477,7 @@ void tst_VURChildFile::closeQuery()
     QCOMPARE(shown, QStringLiteral("Changes in file not saved:\n\"%1\".\n\nSave now?").arg(file));
     RunEventLoopFor(50);
     QCOMPARE(document.isNull(), closes);
-    QCOMPARE(Read(file), onDisk);
+    QCOMPARE(ReadBytes(file), onDisk);
     if (closes)
         QCOMPARE(m_host->recent, QStringList{QStringLiteral("closed ") + file});
 }
@@ -520,7 +509,7 @@ void tst_VURChildFile::closeUntitledAfterEditCancelledSaveAs()
 void tst_VURChildFile::insertInDialogOrder()
 {
     for (const char *name : {"one.miz", "two.miz", "three.miz"})
-        Write(m_dir->filePath(QString::fromLatin1(name)), QByteArray(name) + "\n");
+        WriteBytes(m_dir->filePath(QString::fromLatin1(name)), QByteArray(name) + "\n");
     TextDocument *document = NewDocument();
     document->InitUntitled(1);
     const auto dialog = ChooseFile(QStringLiteral("\"one.miz\" \"two.miz\" \"three.miz\""));
