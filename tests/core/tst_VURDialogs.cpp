@@ -1,4 +1,4 @@
-#include "ModalDriver.h"
+#include "FileDialogDriver.h"
 #include "VURDialogs.h"
 #include "VURLang.h"
 #include "VURRegistry.h"
@@ -25,14 +25,7 @@ void TypeAndAccept(QWidget *modal, const QString &text)
 {
     auto *dialog = qobject_cast<QFileDialog *>(modal);
     QVERIFY(dialog);
-    auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-    QVERIFY(edit);
-    // The dialog first settles on its proposed name, then takes the typed one.
-    QTest::qWait(400);
-    edit->setText(text);
-    // The dialog takes the typed name in through its own events first.
-    QTest::qWait(100);
-    QMetaObject::invokeMethod(dialog, "accept");
+    TypeIntoFileDialog(dialog, text);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "EventLoop.h"
+#include "FileDialogDriver.h"
 #include "FileHelpers.h"
 #include "ModalDriver.h"
 #include "TestChildHost.h"
@@ -21,22 +22,6 @@
 
 namespace {
 
-
-std::unique_ptr<ModalDriver> ChooseFile(const QString &name)
-{
-    return std::make_unique<ModalDriver>([name](QWidget *modal) {
-        auto *dialog = qobject_cast<QFileDialog *>(modal);
-        if (!dialog)
-            return false;
-        // The dialog first settles on its proposed name, then takes the typed
-        // one in through its own events.
-        QTest::qWait(400);
-        dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(name);
-        QTest::qWait(100);
-        QMetaObject::invokeMethod(dialog, "accept");
-        return true;
-    });
-}
 
 } // namespace
 
