@@ -94,8 +94,13 @@ void TVURAppGUI::RegisterFileTypes()
     if (!extensions)
         return;
     const QString program = QCoreApplication::applicationFilePath();
+    bool registered = false;
     for (const QString &extension : *extensions) {
-        if (VURShell::GetAssociatedCommand(extension).isEmpty())
-            VURShell::RegisterExtension(extension, QStringLiteral("VUR") + extension, QString(), program, QString());
+        if (!VURShell::GetAssociatedCommand(extension).isEmpty())
+            continue;
+        VURShell::RegisterExtension(extension, QStringLiteral("VUR") + extension, QString(), program, QString());
+        registered = true;
     }
+    if (registered)
+        VURShell::RefreshDesktopCaches();
 }

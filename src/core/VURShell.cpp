@@ -119,27 +119,6 @@ bool WriteMimePackage(const QString &ext, const QString &mimeType, const QString
     return file.commit();
 }
 
-// Keeps the desktop's caches in step; both tools are optional.
-void RefreshDesktopCaches()
-{
-    const struct
-    {
-        const char *tool;
-        const char *folder;
-    } caches[] = {{"update-mime-database", "/mime"}, {"update-desktop-database", "/applications"}};
-    for (const auto &cache : caches) {
-        const QString tool = QStandardPaths::findExecutable(QString::fromLatin1(cache.tool));
-        const QString folder = DataHome() + QString::fromLatin1(cache.folder);
-        if (tool.isEmpty() || !QFileInfo(folder).isDir())
-            continue;
-        QProcess process;
-        process.setProcessChannelMode(QProcess::MergedChannels);
-        process.start(tool, {folder});
-        if (!process.waitForFinished(10000))
-            process.kill();
-        process.waitForFinished(1000);
-    }
-}
 
 void SetMimeTypeInEntry(const QString &id, const QString &mimeType, bool present)
 {
@@ -160,6 +139,27 @@ void SetMimeTypeInEntry(const QString &id, const QString &mimeType, bool present
 }
 
 } // namespace
+
+void RefreshDesktopCaches()
+{
+    const struct
+    {
+        const char *tool;
+        const char *folder;
+    } caches[] = {{"update-mime-database", "/mime"}, {"update-desktop-database", "/applications"}};
+    for (const auto &cache : caches) {
+        const QString tool = QStandardPaths::findExecutable(QString::fromLatin1(cache.tool));
+        const QString folder = DataHome() + QString::fromLatin1(cache.folder);
+        if (tool.isEmpty() || !QFileInfo(folder).isDir())
+            continue;
+        QProcess process;
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        process.start(tool, {folder});
+        if (!process.waitForFinished(10000))
+            process.kill();
+        process.waitForFinished(1000);
+    }
+}
 
 int RunAndWait(const QString &directory, const QString &program, const QStringList &arguments,
                RunOutcome *outcome)
@@ -274,7 +274,6 @@ void RegisterExtension(const QString &ext, const QString &type, const QString &d
         apps.SetValue(kAddedGroup, mimeType, TVURKeyFile::JoinList(added));
         apps.Save(UserMimeAppsList());
     }
-    RefreshDesktopCaches();
 }
 
 void UnregisterExtension(const QString &ext, const QString &program)
@@ -298,7 +297,6 @@ void UnregisterExtension(const QString &ext, const QString &program)
         }
         SetMimeTypeInEntry(id, mimeType, false);
     }
-    RefreshDesktopCaches();
 }
 
 QString GetAssociatedCommand(const QString &ext)

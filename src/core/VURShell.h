@@ -32,6 +32,11 @@ void UnregisterExtension(const QString &ext, const QString &program = QString())
 // when no program opens them.
 QString GetAssociatedCommand(const QString &ext);
 
+// Brings the desktop's MIME and application caches in step with the files
+// the two calls above wrote; run once after a batch of them. The tools are
+// optional.
+void RefreshDesktopCaches();
+
 // The MIME type name used for a document type ("VUR.miz" ->
 // "application/x-vur.miz") and the file names written for it.
 QString MimeTypeForDocumentType(const QString &type);
