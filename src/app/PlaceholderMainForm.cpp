@@ -1,11 +1,13 @@
 #include "PlaceholderMainForm.h"
 
+#include "VMIZDetectors.h"
 #include "VURApp.h"
 #include "VURDialogs.h"
 #include "VUREditorSettings.h"
 #include "VURLang.h"
 #include "VURStatusbar.h"
 #include "VURSynEdit.h"
+#include "ZOKChildEdit.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
@@ -55,6 +57,8 @@ void PlaceholderMainForm::LoadSettings(IVURSettings &reader)
     VURDialogs::LoadFilesSettings(reader, GetSettingsRoot());
     LoadEditorSettings(reader, GetSettingsRoot());
     ReadColors(reader, GetSettingsRoot());
+    LoadMiscSettings(reader, GetSettingsRoot());
+    LoadDetectorSettings(reader, GetSettingsRoot());
 }
 
 void PlaceholderMainForm::SaveSettings(IVURSettings &writer)
@@ -63,6 +67,8 @@ void PlaceholderMainForm::SaveSettings(IVURSettings &writer)
     VURDialogs::SaveFilesSettings(writer, GetSettingsRoot());
     SaveEditorSettings(writer, GetSettingsRoot());
     WriteColors(writer, GetSettingsRoot());
+    SaveMiscSettings(writer, GetSettingsRoot());
+    SaveDetectorSettings(writer, GetSettingsRoot());
 }
 
 void PlaceholderMainForm::TranslateTexts()

@@ -3,7 +3,7 @@
 #include "PlaceholderMainForm.h"
 #include "VMIZFiles.h"
 #include "VMIZHighlighter.h"
-#include "ZOKChildEdit.h"
+#include "VMIZChildEdit.h"
 #include "VURImages.h"
 
 TVMIZApp::TVMIZApp(int &argc, char **argv)
@@ -67,9 +67,8 @@ std::optional<QStringList> TVMIZApp::GetRegisteredExtensions() const
 
 TVURChildFileForm *TVMIZApp::CreateChildEditForm(QWidget *owner)
 {
-    // The article window of the workbench until the Mizar window has its
-    // commands; it is complete (created through all its layers) on return.
-    return NewForm<TZOKChildEditForm>(owner);
+    // Complete (created through all its layers) on return.
+    return NewForm<TVMIZChildEditForm>(owner);
 }
 
 QString TVMIZApp::GetDefaultExt() const

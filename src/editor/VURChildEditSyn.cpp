@@ -170,6 +170,33 @@ QString TVURChildEditSynForm::LineBreak() const
     return text.contains(QStringLiteral("\r\n")) ? QStringLiteral("\r\n") : QStringLiteral("\n");
 }
 
+int TVURChildEditSynForm::TopLine() const
+{
+    return m_synEdit->firstVisibleLine();
+}
+
+void TVURChildEditSynForm::SetTopLine(int line)
+{
+    m_synEdit->setFirstVisibleLine(line);
+}
+
+int TVURChildEditSynForm::CaretOffset() const
+{
+    const long start = m_synEdit->SendScintilla(QsciScintilla::SCI_GETSELECTIONSTART);
+    return int(m_synEdit->SendScintilla(QsciScintilla::SCI_COUNTCHARACTERS, 0UL, start));
+}
+
+void TVURChildEditSynForm::SetCaretOffset(int offset)
+{
+    // Counted from the start, so a character of several bytes is one step.
+    const long length = m_synEdit->SendScintilla(QsciScintilla::SCI_GETLENGTH);
+    long position = m_synEdit->SendScintilla(QsciScintilla::SCI_POSITIONRELATIVE, 0UL, long(offset < 0 ? 0 : offset));
+    if (position <= 0 && offset > 0)
+        position = length;
+    // Not scrolled into view: the caller may have set the top line already.
+    m_synEdit->SendScintilla(QsciScintilla::SCI_SETEMPTYSELECTION, static_cast<unsigned long>(position));
+}
+
 void TVURChildEditSynForm::LoadFromFile(const QString &fileName)
 {
     const VURTextFile::TVURTextContent content = VURTextFile::ReadTextFile(fileName);

@@ -42,6 +42,15 @@ public:
     // The line break the text uses: CR LF when it holds one, else LF.
     QString LineBreak() const;
 
+    // The first line in view, 0-based.
+    int TopLine() const;
+    void SetTopLine(int line);
+    // The caret as a count of characters from the start of the text: the
+    // start of the selection when there is one.
+    int CaretOffset() const;
+    // Moves the caret there (the end of the text at most), without selection.
+    void SetCaretOffset(int offset);
+
     SelectionMode GetSelectionMode() const;
     void SetSelectionMode(SelectionMode mode);
     bool IsBookmarkSet(int n) const;

@@ -11,6 +11,7 @@
 //   verifier exit CODE                ends with this exit code
 //   verifier crash                    ends by SIGABRT
 //   verifier no-err                   leaves no .err file
+//   verifier blank                    adds a blank line to the .err
 //   verifier output COUNT             COUNT progress rewrites
 // Every start is appended to "<article>.standin.log": the program and its
 // arguments.
@@ -44,6 +45,7 @@ struct Script
     bool wait = false;
     bool crash = false;
     bool noErr = false;
+    int blankLines = 0;
     int exitCode = -1;
     long output = 0;
 };
@@ -143,6 +145,8 @@ Script ReadScript(const std::string &program)
             script.crash = true;
         } else if (what == "no-err") {
             script.noErr = true;
+        } else if (what == "blank") {
+            ++script.blankLines;
         } else if (what == "exit") {
             words >> script.exitCode;
         } else if (what == "output") {
@@ -152,11 +156,12 @@ Script ReadScript(const std::string &program)
     return script;
 }
 
-void WriteErr(const std::vector<Issue> &issues)
+void WriteErr(const std::vector<Issue> &issues, int blankLines = 0)
 {
     std::string text;
     for (const Issue &issue : issues)
         text += std::to_string(issue.line) + " " + std::to_string(issue.column) + " " + std::to_string(issue.code) + "\n";
+    text.append(size_t(blankLines), '\n');
     WriteFile(g_article + ".err", text);
 }
 
@@ -288,7 +293,7 @@ int RunChecker(const std::string &program, const Script &script)
     if (script.noErr)
         std::remove((g_article + ".err").c_str());
     else
-        WriteErr(script.issues);
+        WriteErr(script.issues, script.blankLines);
     const bool found = !script.issues.empty();
     Finish(script, found && program != "chklab" ? 1 : 0);
 }
