@@ -166,9 +166,11 @@ int RunAndWait(const QString &directory, const QString &program, const QStringLi
 {
     QProcess process;
     process.setWorkingDirectory(directory);
-    process.setProcessChannelMode(QProcess::ForwardedChannels);
-    process.setInputChannelMode(QProcess::ForwardedInputChannel);
-    process.start(program, arguments, QIODevice::NotOpen);
+    // Run hidden: nothing to read from it and nothing for it to read.
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.start(program, arguments);
     if (!process.waitForStarted(-1)) {
         if (outcome)
             *outcome = RunOutcome::FailedToStart;

@@ -12,8 +12,9 @@ namespace VURShell {
 enum class RunOutcome { Exited, FailedToStart, Crashed };
 
 // Starts the program with its arguments in the directory (no shell, no
-// splitting), waits without a time limit and returns its exit code, or -1
-// when it could not be started or did not exit normally.
+// splitting), hidden (its input and output are the null device), waits
+// without a time limit and returns its exit code, or -1 when it could not
+// be started or did not exit normally.
 int RunAndWait(const QString &directory, const QString &program, const QStringList &arguments,
                RunOutcome *outcome = nullptr);
 

@@ -12,6 +12,7 @@
 //   verifier crash                    ends by SIGABRT
 //   verifier no-err                   leaves no .err file
 //   verifier blank                    adds a blank line to the .err
+//   verifier delay MS                 pauses MS milliseconds after each pass
 //   verifier output COUNT             COUNT progress rewrites
 // Every start is appended to "<article>.standin.log": the program and its
 // arguments.
@@ -46,6 +47,7 @@ struct Script
     bool crash = false;
     bool noErr = false;
     int blankLines = 0;
+    long delayMs = 0;
     int exitCode = -1;
     long output = 0;
 };
@@ -147,6 +149,8 @@ Script ReadScript(const std::string &program)
             script.noErr = true;
         } else if (what == "blank") {
             ++script.blankLines;
+        } else if (what == "delay") {
+            words >> script.delayMs;
         } else if (what == "exit") {
             words >> script.exitCode;
         } else if (what == "output") {
@@ -284,6 +288,7 @@ int RunChecker(const std::string &program, const Script &script)
             std::exit(99);
         }
         Out(verifier ? "   0:00\n" : "\n");
+        std::this_thread::sleep_for(std::chrono::milliseconds(script.delayMs));
     }
     if (verifier) {
         Out("Time of mizaring: 0:00\n");

@@ -5,6 +5,7 @@
 #include "StandInInstallation.h"
 #include "TestChildHost.h"
 #include "VURChildEditSyn.h"
+#include "VMIZChildEdit.h"
 #include "ZOKChildEdit.h"
 #include "VMIZHighlighter.h"
 #include "VMIZRun.h"
@@ -181,6 +182,72 @@ void ArticleWithIssues()
     ReleaseSharedHighlighter();
 }
 
+// A host with a status bar, so the chain's messages can be seen.
+class StatusChildHost : public TestChildHost
+{
+public:
+    StatusChildHost() : m_status(NewForm<TVURStatusbarPane>(this)) {}
+    void ShowStatusMessage(const QString &text, VURColors::TVURColor color, bool hold, bool lowPriority) override
+    {
+        TestChildHost::ShowStatusMessage(text, color, hold, lowPriority);
+        m_status->ShowMessage(text, color, hold, lowPriority);
+    }
+    void ShowStatusInfo(const QString &text) override { m_status->SetInfoText(text); }
+
+protected:
+    void resizeEvent(QResizeEvent *) override
+    {
+        const int barHeight = m_status->sizeHint().height();
+        Area()->setGeometry(0, 0, width(), height() - barHeight);
+        m_status->setGeometry(0, height() - barHeight, width(), barHeight);
+    }
+
+private:
+    TVURStatusbarPane *m_status;
+};
+
+// An article before the verifier runs, the run window while it runs, and
+// the article with its issues and the count afterwards.
+void VerificationSequence()
+{
+    LangManager()->SetLanguage(QStringLiteral("enu"));
+    SetSharedHighlighter(std::make_unique<TVMIZHighlighter>());
+    StandInInstallation mizar;
+    ArticleFolder folder;
+    QByteArray text = "environ\n vocabularies XBOOLE_0, TARSKI;\nbegin\n";
+    for (int i = 1; i <= 30; ++i) {
+        text += "theorem Th" + QByteArray::number(i) + ":\n  for X being set holds X c= X\nproof\n"
+                "  let X be set;\n  thus thesis by A" + QByteArray::number(i) + ", TARSKI:def 3;\nend;\n";
+    }
+    folder.Write(QStringLiteral("ring_1.miz"), text);
+    folder.Script(QStringLiteral("ring_1"), "verifier issue 8 33 144\nverifier issue 14 20 4\n"
+                                            "verifier issue 14 33 144\nverifier delay 400\n");
+    StatusChildHost host;
+    int argc = 1;
+    char arg0[] = "ui_snapshots";
+    char *argv[] = {arg0, nullptr};
+    TestHostApp app(argc, argv, &host);
+    host.resize(760, 480);
+    host.show();
+    auto *article = NewForm<TVMIZChildEditForm>(&host);
+    article->OpenFile(folder.File(QStringLiteral("ring_1.miz")));
+    ApplyEditorSettings(article->SynEdit(), EditorSettings(), SharedHighlighter());
+    RunEventLoopFor(300);
+    Save(&host, QStringLiteral("chain-1-before"));
+    ModalDriver runWindow([](QWidget *modal) {
+        auto *form = qobject_cast<TVMIZRunForm *>(modal);
+        if (!form || !form->ProgramPath().endsWith(QStringLiteral("/verifier")))
+            return false;
+        RunEventLoopFor(1000);
+        Save(form, QStringLiteral("chain-2-run-window"));
+        return true;
+    });
+    article->MizarRunVerifierActionExecute();
+    RunEventLoopFor(300);
+    Save(&host, QStringLiteral("chain-3-after"));
+    ReleaseSharedHighlighter();
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -194,5 +261,6 @@ int main(int argc, char **argv)
     HighlightedSample();
     EditorWindows();
     ArticleWithIssues();
+    VerificationSequence();
     return 0;
 }
