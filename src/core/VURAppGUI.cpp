@@ -35,6 +35,17 @@ void TVURApplication::ReportEventLoopException(const std::exception &exception)
     }
 }
 
+void TVURApplication::RunReportingErrors(const std::function<void()> &handler)
+{
+    try {
+        handler();
+    } catch (const std::exception &exception) {
+        ReportEventLoopException(exception);
+    } catch (...) {
+        ReportEventLoopException(std::runtime_error("unknown error"));
+    }
+}
+
 QString ExceptionMessage(const std::exception &exception)
 {
     if (const auto *framework = dynamic_cast<const EVURException *>(&exception))

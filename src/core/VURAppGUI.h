@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -24,6 +25,10 @@ public:
     // How an exception caught in the event loop is reported; the default
     // shows the error box.
     static void ReportEventLoopException(const std::exception &exception);
+    // Runs a command handler and reports what escapes it the same way. Qt's
+    // own frames are not built for exceptions, so a handler called from a
+    // signal must not let one pass through them.
+    static void RunReportingErrors(const std::function<void()> &handler);
 };
 
 // The framework layer with a window system: runs the event loop, creates

@@ -4,6 +4,7 @@
 #include "VMIZFiles.h"
 #include "VMIZPrograms.h"
 #include "VMIZRun.h"
+#include "VURAppGUI.h"
 #include "VURColors.h"
 #include "VURFiles.h"
 #include "VURKernel.h"
@@ -117,7 +118,9 @@ TVMIZChildEditForm::TVMIZChildEditForm(QWidget *owner)
     for (const TVMIZChainCommand &command : MizarChainCommands()) {
         QAction *action = AddChildAction(command.name, "Process");
         action->setShortcut(command.key);
-        connect(action, &QAction::triggered, this, command.handler);
+        const auto handler = command.handler;
+        connect(action, &QAction::triggered, this,
+                [this, handler] { TVURApplication::RunReportingErrors([this, handler] { (this->*handler)(); }); });
     }
 }
 
