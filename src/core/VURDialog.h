@@ -58,6 +58,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void reject() override;
+    // For a dialog its caller places: showing it does not centre it.
+    void KeepPlacement() { m_centred = true; }
     // The button row: [stretch] OK Cancel Help, as placed by the base.
     QHBoxLayout *ButtonLayout() const { return m_buttonLayout; }
 

@@ -2,8 +2,15 @@
 
 #include "VURControls.h"
 #include "VURFiles.h"
+#include "VURKernel.h"
 #include "VURLang.h"
 #include "VURMacroRecorder.h"
+#include "VURMessageBoxes.h"
+#include "VURSearchConfirm.h"
+#include "VURSearchIncremental.h"
+#include "VURSearchLine.h"
+#include "VURSearchReplace.h"
+#include "VURSearchState.h"
 #include "VURSmartTabs.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -14,6 +21,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QScrollBar>
 #include <QHBoxLayout>
 
@@ -58,6 +66,7 @@ TVURChildEditSynForm::TVURChildEditSynForm(QWidget *owner)
     : TVURChildEditGenForm(owner)
     , m_synEdit(new QsciScintilla(this))
     , m_macroRecorder(new TVURMacroRecorder(m_synEdit))
+    , m_search(m_synEdit)
 {
     m_bookmarkHandles.fill(-1);
     m_bookmarkColumns.fill(0);
@@ -451,15 +460,268 @@ void TVURChildEditSynForm::MacroPlaybackActionExecute()
     RefreshMacroTexts();
 }
 
-void TVURChildEditSynForm::EditFindActionExecute() {}
-void TVURChildEditSynForm::EditReplaceActionExecute() {}
-void TVURChildEditSynForm::EditFindNextActionExecute() {}
-void TVURChildEditSynForm::EditIncrementalSearchActionExecute() {}
-void TVURChildEditSynForm::SearchLineActionExecute() {}
+void TVURChildEditSynForm::EditFindActionExecute()
+{
+    OpenSearchDialog(false);
+}
+
+void TVURChildEditSynForm::EditReplaceActionExecute()
+{
+    OpenSearchDialog(true);
+}
+
+void TVURChildEditSynForm::OpenSearchDialog(bool replace)
+{
+    TVURSearchState &state = SearchState();
+    // The last match still selected does not narrow the next search.
+    state.selectedOnly = state.searchText == m_synEdit->selectedText() ? false : m_synEdit->hasSelectedText();
+    if (SearchWordAtCaret()) {
+        const QString word = WordAtCaret();
+        if (!word.isEmpty())
+            state.searchText = word;
+    }
+    const auto load = [&state](TVURSearchFindForm &dialog) { dialog.LoadState(state); };
+    const auto store = [&state](TVURSearchFindForm &dialog) { dialog.StoreState(state); };
+    const int result = replace ? ShowDialog<TVURSearchReplaceForm>(this, load, store)
+                               : ShowDialog<TVURSearchFindForm>(this, load, store);
+    if (result != TVURDialogForm::mrOk)
+        return;
+    state.lastWasReplace = replace;
+    state.searchTextSet = true;
+    m_originFromCursor = state.fromCursor;
+    m_selectedOnly = state.selectedOnly;
+    if (!state.searchText.isEmpty())
+        SearchRun(replace);
+}
+
+void TVURChildEditSynForm::EditFindNextActionExecute()
+{
+    SearchRun(SearchState().lastWasReplace);
+}
 
 bool TVURChildEditSynForm::HasSearchText() const
 {
-    return false;
+    return SearchState().searchTextSet;
+}
+
+void TVURChildEditSynForm::SearchRun(bool replace)
+{
+    const TVURSearchState &state = SearchState();
+    unsigned options = 0;
+    if (replace) {
+        options |= TVURSynSearch::Replace;
+        if (state.replaceAll)
+            options |= TVURSynSearch::ReplaceAll;
+        if (state.promptOnReplace)
+            options |= TVURSynSearch::Prompt;
+    }
+    if (state.backwards)
+        options |= TVURSynSearch::Backwards;
+    if (state.matchCase)
+        options |= TVURSynSearch::MatchCase;
+    if (!m_originFromCursor)
+        options |= TVURSynSearch::EntireScope;
+    if (m_selectedOnly)
+        options |= TVURSynSearch::SelectedOnly;
+    if (state.wholeWords)
+        options |= TVURSynSearch::WholeWord;
+    m_search.SetEngine(state.regularExpressions ? TVURSynSearch::Engine::RegEx
+                       : state.wildcards        ? TVURSynSearch::Engine::Wildcard
+                                                : TVURSynSearch::Engine::Plain);
+    const auto confirm = [this](const QString &search, const QString &with, int line, int column) {
+        return SynEditReplaceText(search, with, line, column);
+    };
+    int found = -1;
+    try {
+        found = m_search.SearchReplace(state.searchText, state.replaceText, options, confirm);
+    } catch (const EVURException &error) {
+        // A pattern that does not compile: said in words, nothing changed.
+        if (m_notFoundMessage)
+            ShowError(error.Message());
+    }
+    if (found == 0) {
+        if (m_notFoundMessage)
+            ShowError(GetNotFoundText());
+        const long position = m_synEdit->SendScintilla(state.backwards ? QsciScintilla::SCI_GETSELECTIONSTART
+                                                                       : QsciScintilla::SCI_GETSELECTIONEND);
+        m_synEdit->SendScintilla(QsciScintilla::SCI_SETEMPTYSELECTION, static_cast<unsigned long>(position));
+    }
+    m_confirmForm.reset();
+    m_originFromCursor = true;
+    m_selectedOnly = false;
+}
+
+TVURSynSearch::Answer TVURChildEditSynForm::SynEditReplaceText(const QString &search, const QString &replace,
+                                                               int line, int column)
+{
+    if (search == replace)
+        return TVURSynSearch::Answer::Skip;
+    if (!m_confirmForm) {
+        m_confirmForm = MakeForm<TVURSearchConfirmForm>(this);
+        m_confirmForm->SetSearchText(search);
+    }
+    PlaceConfirmForm(m_confirmForm.get(), line, column);
+    switch (m_confirmForm->ShowModal()) {
+    case TVURDialogForm::mrOk:
+        return TVURSynSearch::Answer::Replace;
+    case TVURSearchConfirmForm::mrAll:
+        return TVURSynSearch::Answer::All;
+    case TVURSearchConfirmForm::mrNo:
+        return TVURSynSearch::Answer::Skip;
+    default:
+        return TVURSynSearch::Answer::Cancel;
+    }
+}
+
+void TVURChildEditSynForm::EditIncrementalSearchActionExecute()
+{
+    int line = 0, index = 0;
+    m_synEdit->getCursorPosition(&line, &index);
+    SearchState().ResetForIncremental();
+    m_search.SetEngine(TVURSynSearch::Engine::Plain);
+    std::unique_ptr<TVURSearchIncrementalForm> form = MakeForm<TVURSearchIncrementalForm>(this);
+    form->SetStep([this](const QString &text) { IncrementalSearchStep(text); });
+    m_incrementalForm = form.get();
+    PlaceIncrementalForm(form.get());
+    const int result = form->ShowModal();
+    m_incrementalForm = nullptr;
+    if (result != TVURDialogForm::mrOk)
+        m_synEdit->setCursorPosition(line, index);
+}
+
+void TVURChildEditSynForm::IncrementalSearchStep(const QString &text)
+{
+    TVURSearchState &state = SearchState();
+    m_originFromCursor = state.fromCursor;
+    m_selectedOnly = state.selectedOnly;
+    state.searchText = text;
+    if (!text.isEmpty()) {
+        state.searchTextSet = true;
+        m_notFoundMessage = false;
+        try {
+            SearchRun(false);
+        } catch (...) {
+            m_notFoundMessage = true;
+            throw;
+        }
+        m_notFoundMessage = true;
+    } else {
+        state.searchTextSet = false;
+        m_synEdit->setCursorPosition(0, 0);
+    }
+    if (m_incrementalForm)
+        PlaceIncrementalForm(m_incrementalForm);
+}
+
+void TVURChildEditSynForm::SearchLineActionExecute()
+{
+    if (m_synEdit->length() == 0 && m_synEdit->lines() <= 1)
+        return;
+    std::unique_ptr<TVURSearchLineForm> form = MakeForm<TVURSearchLineForm>(this, 1, m_synEdit->lines());
+    if (form->ShowModal() != TVURDialogForm::mrOk)
+        return;
+    m_synEdit->setCursorPosition(form->ChosenLine() - 1, 0);
+    m_synEdit->ensureCursorVisible();
+}
+
+QString TVURChildEditSynForm::WordAtColumn(const QString &line, int column)
+{
+    qsizetype at = column;
+    if (at < 0 || at > line.size())
+        return QString();
+    if (at == line.size() || !TVURSynSearch::IsWordChar(line.at(at))) {
+        if (at == 0 || !TVURSynSearch::IsWordChar(line.at(at - 1)))
+            return QString();
+        --at;
+    }
+    qsizetype start = at;
+    qsizetype end = at + 1;
+    while (start > 0 && TVURSynSearch::IsWordChar(line.at(start - 1)))
+        --start;
+    while (end < line.size() && TVURSynSearch::IsWordChar(line.at(end)))
+        ++end;
+    return line.mid(start, end - start);
+}
+
+QString TVURChildEditSynForm::LineText(int line) const
+{
+    QString text = m_synEdit->text(line);
+    while (text.endsWith(QLatin1Char('\n')) || text.endsWith(QLatin1Char('\r')))
+        text.chop(1);
+    return text;
+}
+
+QString TVURChildEditSynForm::WordAtCaret() const
+{
+    int line = 0, index = 0;
+    m_synEdit->getCursorPosition(&line, &index);
+    // The control counts columns in bytes; the line text in characters.
+    const long lineStart = m_synEdit->positionFromLineIndex(line, 0);
+    const long caret = m_synEdit->positionFromLineIndex(line, index);
+    const int column = int(m_synEdit->SendScintilla(QsciScintilla::SCI_COUNTCHARACTERS,
+                                                    static_cast<unsigned long>(lineStart), caret));
+    return WordAtColumn(LineText(line), column);
+}
+
+QPoint TVURChildEditSynForm::CellScreenPosition(int line, int column) const
+{
+    const int lines = m_synEdit->lines();
+    const int shownLine = std::clamp(line, 0, std::max(0, lines - 1));
+    const long lineStart = m_synEdit->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE,
+                                                    static_cast<unsigned long>(shownLine));
+    const long position = m_synEdit->SendScintilla(QsciScintilla::SCI_POSITIONRELATIVE,
+                                                   static_cast<unsigned long>(lineStart), long(std::max(column, 0)));
+    const int x = int(m_synEdit->SendScintilla(QsciScintilla::SCI_POINTXFROMPOSITION, 0UL,
+                                               position > 0 || column == 0 ? position : lineStart));
+    // Lines past the end lie below the last one at the same spacing.
+    const int y = int(m_synEdit->SendScintilla(QsciScintilla::SCI_POINTYFROMPOSITION, 0UL, lineStart))
+                  + (line - shownLine) * LineHeight();
+    return m_synEdit->viewport()->mapToGlobal(QPoint(x, y));
+}
+
+int TVURChildEditSynForm::LineHeight() const
+{
+    return int(m_synEdit->SendScintilla(QsciScintilla::SCI_TEXTHEIGHT, 0UL));
+}
+
+namespace {
+
+QPoint ClampToScreen(const QWidget *form, QPoint position, const QWidget *near)
+{
+    const QScreen *screen = near->screen();
+    const QRect area = screen ? screen->geometry() : QRect(0, 0, 1 << 16, 1 << 16);
+    const QSize size = form->frameGeometry().size();
+    position.setY(std::clamp(position.y(), area.top(), std::max(area.top(), area.bottom() + 1 - size.height())));
+    position.setX(std::clamp(position.x(), area.left(), std::max(area.left(), area.right() + 1 - size.width())));
+    return position;
+}
+
+} // namespace
+
+void TVURChildEditSynForm::PlaceIncrementalForm(QWidget *form) const
+{
+    const int height = form->frameGeometry().height();
+    int gutter = 0;
+    for (int margin = 0; margin < 5; ++margin)
+        gutter += int(m_synEdit->SendScintilla(QsciScintilla::SCI_GETMARGINWIDTHN, static_cast<unsigned long>(margin)));
+    const QPoint textLeft = m_synEdit->viewport()->mapToGlobal(QPoint(gutter + 4, 0));
+    const int windowBottom = mapToGlobal(QPoint(0, this->height())).y();
+    int top = windowBottom - height;
+    int line = 0, index = 0;
+    m_synEdit->getCursorPosition(&line, &index);
+    if (top < CellScreenPosition(line + 1, 0).y())
+        top = CellScreenPosition(line - 1, 0).y() - height;
+    form->move(ClampToScreen(form, QPoint(textLeft.x(), top), this));
+}
+
+void TVURChildEditSynForm::PlaceConfirmForm(QWidget *form, int line, int column) const
+{
+    const int height = form->frameGeometry().height();
+    QPoint position = CellScreenPosition(line + 2, column);
+    const QScreen *screen = this->screen();
+    if (screen && position.y() + height > screen->geometry().bottom() + 1)
+        position = CellScreenPosition(line - 1, column) - QPoint(0, height);
+    form->move(ClampToScreen(form, position, this));
 }
 
 void TVURChildEditSynForm::RefreshMacroTexts()

@@ -1,13 +1,17 @@
 #pragma once
 
 #include "VURChildEditGen.h"
+#include "VURSynSearch.h"
 #include "VURTextFile.h"
 
 #include <array>
 #include <functional>
+#include <memory>
 
 class QsciScintilla;
 class TVURMacroRecorder;
+class TVURSearchConfirmForm;
+class TVURSearchIncrementalForm;
 
 // The editor window with its editing control: clipboard, undo, selection
 // modes, block indentation, bookmarks 0-9 in the gutter, keystroke macros,
@@ -80,7 +84,6 @@ public:
     void MacroRecordActionExecute();
     void MacroPauseActionExecute();
     void MacroPlaybackActionExecute();
-    // Hooks for the search of the layers above; nothing here.
     virtual void EditFindActionExecute();
     virtual void EditReplaceActionExecute();
     virtual void EditFindNextActionExecute();
@@ -88,6 +91,31 @@ public:
     virtual void SearchLineActionExecute();
     // Whether a search text has been set; enables Find next.
     virtual bool HasSearchText() const;
+
+    // One search with the program's search state, replacing or not.
+    void SearchRun(bool replace);
+    void IncrementalSearchStep(const QString &text) override;
+    // The question before one replacement; line and column are 0-based.
+    TVURSynSearch::Answer SynEditReplaceText(const QString &search, const QString &replace, int line, int column);
+    TVURSynSearch &Search() { return m_search; }
+    bool OriginFromCursor() const { return m_originFromCursor; }
+    bool SelectedOnly() const { return m_selectedOnly; }
+    TVURSearchIncrementalForm *IncrementalForm() const { return m_incrementalForm; }
+    TVURSearchConfirmForm *ConfirmForm() const { return m_confirmForm.get(); }
+
+    // The run of identifier characters (letters, digits, "_", "'") at a
+    // 0-based column of a line, or just left of it; empty when there is none.
+    static QString WordAtColumn(const QString &line, int column);
+    QString WordAtCaret() const;
+    // The text of a 0-based line without its line break.
+    QString LineText(int line) const;
+    // Screen position of the top-left corner of a character cell.
+    QPoint CellScreenPosition(int line, int column) const;
+    int LineHeight() const;
+    // Places the incremental search dialog so that the caret's line stays free.
+    void PlaceIncrementalForm(QWidget *form) const;
+    // Places the confirmation dialog near a match; line and column 0-based.
+    void PlaceConfirmForm(QWidget *form, int line, int column) const;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -100,8 +128,18 @@ private:
     void RefreshMacroTexts();
     int BookmarkNumber(QAction *action, const char *firstName) const;
 
+    void OpenSearchDialog(bool replace);
+
     QsciScintilla *m_synEdit;
     TVURMacroRecorder *m_macroRecorder;
+    TVURSynSearch m_search;
+    // Both false until a dialog search set them, so a first Find next
+    // searches the whole text.
+    bool m_originFromCursor = false;
+    bool m_selectedOnly = false;
+    bool m_notFoundMessage = true;
+    std::unique_ptr<TVURSearchConfirmForm> m_confirmForm;
+    TVURSearchIncrementalForm *m_incrementalForm = nullptr;
     VURTextFile::TVUREncoding m_encoding = VURTextFile::TVUREncoding::Utf8;
     std::array<int, kBookmarks> m_bookmarkHandles;
     std::array<int, kBookmarks> m_bookmarkColumns;
