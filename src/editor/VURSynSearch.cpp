@@ -62,6 +62,26 @@ struct Found
 
 } // namespace
 
+TVURSynSearch::TVURSynSearch(QsciScintilla *editor)
+    : m_editor(editor)
+    , m_watch(std::make_unique<QObject>())
+{
+    QObject::connect(m_editor, &QsciScintilla::SCN_MODIFIED, m_watch.get(), [this] { m_textValid = false; });
+}
+
+TVURSynSearch::~TVURSynSearch() = default;
+
+void TVURSynSearch::RefreshText()
+{
+    if (m_textValid)
+        return;
+    const long length = m_editor->SendScintilla(QsciScintilla::SCI_GETLENGTH);
+    const auto *raw = reinterpret_cast<const char *>(m_editor->SendScintilla(QsciScintilla::SCI_GETCHARACTERPOINTER));
+    m_bytes = QByteArray(raw, length);
+    m_text = QString::fromUtf8(m_bytes);
+    m_textValid = true;
+}
+
 bool TVURSynSearch::IsWordChar(QChar c)
 {
     return c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char('\'');
@@ -136,11 +156,10 @@ int TVURSynSearch::SearchReplace(const QString &search, const QString &replace, 
         return 0;
     const QRegularExpression expression = Pattern(search, options);
 
-    // A copy: the control's text changes while replacing.
-    const long length = m_editor->SendScintilla(QsciScintilla::SCI_GETLENGTH);
-    const auto *raw = reinterpret_cast<const char *>(m_editor->SendScintilla(QsciScintilla::SCI_GETCHARACTERPOINTER));
-    const QByteArray bytes(raw, length);
-    const QString text = QString::fromUtf8(bytes);
+    // Copies: the control's text changes while replacing.
+    RefreshText();
+    const QByteArray bytes = m_bytes;
+    const QString text = m_text;
     Utf8Offsets offsets(bytes);
     const qsizetype selectionStart = offsets.ToOffset(m_editor->SendScintilla(QsciScintilla::SCI_GETSELECTIONSTART));
     const qsizetype selectionEnd = offsets.ToOffset(m_editor->SendScintilla(QsciScintilla::SCI_GETSELECTIONEND));
@@ -163,7 +182,10 @@ int TVURSynSearch::SearchReplace(const QString &search, const QString &replace, 
         std::vector<Found> found;
         qsizetype position = begin;
         while (position <= end) {
-            const QRegularExpressionMatch match = expression.match(text, position);
+            // The text came from UTF-8, so it is valid; checking it at every
+            // call would cost a pass over the whole text per match.
+            const QRegularExpressionMatch match = expression.match(
+                text, position, QRegularExpression::NormalMatch, QRegularExpression::DontCheckSubjectStringMatchOption);
             if (!match.hasMatch() || match.capturedEnd() > end)
                 break;
             const qsizetype start = match.capturedStart();

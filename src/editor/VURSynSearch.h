@@ -4,7 +4,9 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
+class QObject;
 class QsciScintilla;
 
 // The editing control's search and replace: plain text, wildcards ("*" any
@@ -31,7 +33,10 @@ public:
     // and in view. Line and column are 0-based, the column in characters.
     using Confirm = std::function<Answer(const QString &search, const QString &replace, int line, int column)>;
 
-    explicit TVURSynSearch(QsciScintilla *editor) : m_editor(editor) {}
+    explicit TVURSynSearch(QsciScintilla *editor);
+    ~TVURSynSearch();
+    TVURSynSearch(const TVURSynSearch &) = delete;
+    TVURSynSearch &operator=(const TVURSynSearch &) = delete;
 
     Engine GetEngine() const { return m_engine; }
     void SetEngine(Engine engine) { m_engine = engine; }
@@ -53,6 +58,15 @@ public:
     static bool IsWordChar(QChar c);
 
 private:
+    // The control's text, decoded once and kept until the text changes, so
+    // that repeated searches of a long text do not decode it every time.
+    void RefreshText();
+
     QsciScintilla *m_editor;
     Engine m_engine = Engine::Plain;
+    QByteArray m_bytes;
+    QString m_text;
+    bool m_textValid = false;
+    // Disconnects from the control's change notices when the search goes.
+    std::unique_ptr<QObject> m_watch;
 };
