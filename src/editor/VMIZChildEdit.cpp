@@ -1,6 +1,8 @@
 #include "VMIZChildEdit.h"
 
 #include "VMIZDetectors.h"
+#include "VMIZHelpContext.h"
+#include "VMIZHighlighter.h"
 #include "VMIZFiles.h"
 #include "VMIZPrograms.h"
 #include "VMIZRun.h"
@@ -12,10 +14,19 @@
 #include "VURMessageBoxes.h"
 #include "VURShell.h"
 #include "VURStatus.h"
+#include "VURSynEdit.h"
 #include "VURTextFile.h"
+#include "ZOKHighlighter.h"
+
+#include <Qsci/qsciscintilla.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QDomDocument>
+#include <QMouseEvent>
+#include <QUrl>
 #include <QFile>
 #include <QFileInfo>
 
@@ -115,6 +126,7 @@ const QList<TVMIZChainCommand> &MizarChainCommands()
 TVMIZChildEditForm::TVMIZChildEditForm(QWidget *owner)
     : TZOKChildEditForm(owner)
 {
+    SynEdit()->viewport()->installEventFilter(this);
     for (const TVMIZChainCommand &command : MizarChainCommands()) {
         QAction *action = AddChildAction(command.name, "Process");
         action->setShortcut(command.key);
@@ -133,6 +145,177 @@ void TVMIZChildEditForm::TranslateTexts()
         action->setToolTip(TranslateText(QString::fromUtf8(command.hint)));
         action->setStatusTip(action->toolTip());
     }
+}
+
+QString TVMIZChildEditForm::MizarWikiServer()
+{
+    return QStringLiteral("http://wiki.mizar.org");
+}
+
+QString TVMIZChildEditForm::KeywordFileName() const
+{
+    const QString name = QStringLiteral("QuMIZ-reserved-words.xml");
+    const QString programDir = QCoreApplication::applicationDirPath();
+    const QString beside = QDir(programDir).filePath(name);
+    if (QFileInfo::exists(beside))
+        return beside;
+    return QDir(programDir).filePath(QStringLiteral("../share/quill-miz/") + name);
+}
+
+bool TVMIZChildEditForm::OpenErrorWikiPage(const QString &number)
+{
+    bool ok = false;
+    const int value = number.toInt(&ok);
+    if (!ok || value == -1)
+        return false;
+    VURShell::ShellOpen(nullptr, MizarWikiServer() + QStringLiteral("/cgi-bin/twiki/view/Mizar/ErrorNo") + number);
+    return true;
+}
+
+bool TVMIZChildEditForm::ShowContextHelp()
+{
+    int line = 0, index = 0;
+    SynEdit()->getCursorPosition(&line, &index);
+    const QString current = LineText(line);
+    // The caret's column in characters, 0-based: the character right of it.
+    const long lineStart = SynEdit()->positionFromLineIndex(line, 0);
+    const int column = int(SynEdit()->SendScintilla(QsciScintilla::SCI_COUNTCHARACTERS,
+                                                    static_cast<unsigned long>(lineStart),
+                                                    SynEdit()->positionFromLineIndex(line, index)));
+    QString word = WordAtCaret();
+    if (word.isEmpty() && line < SynEdit()->lines()) {
+        if (column < current.size())
+            word = current.at(column);
+        if ((word.isEmpty() || word == QStringLiteral(" ")) && column > 0 && column - 1 < current.size())
+            word = current.at(column - 1);
+        if (word.isEmpty())
+            word = QStringLiteral(" ");
+    }
+
+    const TVURHighlighter *highlighter = SharedHighlighter();
+    const TVMIZHighlighter classifier;
+    const TVURHighlighter *lines = highlighter ? highlighter : &classifier;
+    if (lines->IsIssueMarkLine(current)) {
+        if (OpenErrorWikiPage(word))
+            return true;
+        // The marks "*" and "," stand between the numbers: look outwards.
+        for (int d = 1; column - d >= 0 || column + d < current.size(); ++d) {
+            for (const int at : {column - d, column + d}) {
+                if (at < 0 || at >= current.size())
+                    continue;
+                if (OpenErrorWikiPage(WordAtColumn(current, at).trimmed()))
+                    return true;
+            }
+        }
+        return false;
+    }
+    if (lines->IsIssueLine(current)) {
+        const qsizetype colon = current.indexOf(QStringLiteral(": "));
+        QString number = colon < 0 ? QString() : current.left(colon);
+        const qsizetype marker = number.indexOf(QStringLiteral("::> "));
+        number = marker < 0 ? QString() : number.mid(marker + 4);
+        return OpenErrorWikiPage(number.trimmed());
+    }
+    return ShowReservedWordHelp(word);
+}
+
+bool TVMIZChildEditForm::ShowReservedWordHelp(const QString &word)
+{
+    const bool ampersand = word == QStringLiteral("&");
+    if (!ampersand) {
+        const auto *keywords = dynamic_cast<const TZOKHighlighter *>(SharedHighlighter());
+        const QStringList &reserved = keywords ? keywords->ReservedWords() : TVMIZHighlighter::MizarReservedWords();
+        if (!reserved.contains(word.toLower()))
+            return false;
+    }
+    const QString lookFor = ampersand ? QStringLiteral("ampersand") : word;
+    const QString fileName = KeywordFileName();
+    if (!QFileInfo::exists(fileName))
+        return false;
+
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    // The reader resolves no external entity and fetches nothing; a file
+    // it cannot parse ends the lookup quietly.
+    QDomDocument document;
+    if (!document.setContent(&file))
+        return false;
+    const QDomElement root = document.documentElement();
+    QString base = root.firstChildElement(QStringLiteral("base")).attribute(QStringLiteral("addr"));
+    // A base without a scheme is a folder next to the keyword file.
+    if (QUrl(base).scheme().size() <= 1)
+        base = QUrl::fromLocalFile(QFileInfo(fileName).absolutePath() + QLatin1Char('/')).toString() + base;
+
+    bool shown = false;
+    for (QDomElement entry = root.firstChildElement(QStringLiteral("reserved-word")); !entry.isNull();
+         entry = entry.nextSiblingElement(QStringLiteral("reserved-word"))) {
+        if (entry.attribute(QStringLiteral("spelling")) != lookFor)
+            continue;
+        QStringList topics;
+        for (QDomElement topic = entry.firstChildElement(); !topic.isNull(); topic = topic.nextSiblingElement())
+            topics.append(topic.attribute(QStringLiteral("addr")));
+        if (topics.size() == 1) {
+            if (!topics.first().isEmpty()) {
+                VURShell::ShellOpen(nullptr, base + topics.first());
+                shown = true;
+            }
+        } else if (topics.size() > 1) {
+            QString common = topics.first();
+            for (const QString &topic : std::as_const(topics)) {
+                qsizetype same = 0;
+                while (same < common.size() && same < topic.size() && common.at(same) == topic.at(same))
+                    ++same;
+                common.truncate(same);
+            }
+            const QString page = topics.first().section(QLatin1Char('#'), 0, 0);
+            if (!common.isEmpty() && common.contains(QLatin1Char('#'))) {
+                if (!page.isEmpty()) {
+                    VURShell::ShellOpen(nullptr, base + page);
+                    shown = true;
+                }
+            } else {
+                std::unique_ptr<TVMIZHelpContextDialog> dialog = MakeForm<TVMIZHelpContextDialog>(this, word);
+                for (const QString &topic : std::as_const(topics))
+                    dialog->AddTopic(topic);
+                const int result = dialog->ShowModal();
+                const QString chosen = dialog->ChosenTopic();
+                dialog.reset();
+                if (result == TVURDialogForm::mrOk && !chosen.isEmpty())
+                    VURShell::ShellOpen(nullptr, base + chosen);
+                shown = true;
+            }
+        }
+    }
+    return shown;
+}
+
+void TVMIZChildEditForm::SynEditMouseDown(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    const long position = SynEdit()->SendScintilla(QsciScintilla::SCI_POSITIONFROMPOINTCLOSE,
+                                                   static_cast<unsigned long>(event->position().x()),
+                                                   long(event->position().y()));
+    if (position < 0)
+        return;
+    const int line = int(SynEdit()->SendScintilla(QsciScintilla::SCI_LINEFROMPOSITION, static_cast<unsigned long>(position)));
+    const long lineStart = SynEdit()->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
+    const int column = int(SynEdit()->SendScintilla(QsciScintilla::SCI_COUNTCHARACTERS,
+                                                    static_cast<unsigned long>(lineStart), position));
+    const QString word = WordAtColumn(LineText(line), column).trimmed();
+    bool ok = false;
+    if (word.toInt(&ok) == -1 || !ok)
+        return;
+    ShowStatusMessage(QStringLiteral("#") + word + QStringLiteral(": ") + VMIZFiles::GetMizarMessage(word),
+                      VURColors::clWindowText, true, false);
+}
+
+bool TVMIZChildEditForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == SynEdit()->viewport() && event->type() == QEvent::MouseButtonPress)
+        SynEditMouseDown(static_cast<QMouseEvent *>(event));
+    return TZOKChildEditForm::eventFilter(watched, event);
 }
 
 void TVMIZChildEditForm::RunMizarChain(const QStringList &programs)

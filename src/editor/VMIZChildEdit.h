@@ -5,6 +5,7 @@
 #include <QKeySequence>
 #include <QStringList>
 
+class QMouseEvent;
 class TVMIZChildEditForm;
 
 // One command of the Mizar menu: the programs it runs on the article.
@@ -33,6 +34,21 @@ public:
 
     void TranslateTexts() override;
 
+    // The syntax help: a reserved word's page, or the wiki page of the error
+    // number on an issue line.
+    bool ShowContextHelp() override;
+    // Opens the Mizar wiki's explanation of an error number; false when the
+    // text is not one.
+    bool OpenErrorWikiPage(const QString &number);
+    // A left click on a number shows its message from "mizar.msg".
+    void SynEditMouseDown(QMouseEvent *event);
+    // "QuMIZ-reserved-words.xml" beside the program, or in its data folder
+    // when installed.
+    virtual QString KeywordFileName() const;
+    // Where the wiki lives; the page of error 4 is this, the path
+    // "/cgi-bin/twiki/view/Mizar/ErrorNo" and "4".
+    static QString MizarWikiServer();
+
     void RunMizarChain(const QStringList &programs);
     // One program of a chain; false when the chain must stop.
     bool RunMizarProgram(const QString &mizarDir, const QString &articlePath, QStringList &issues,
@@ -55,7 +71,12 @@ public:
     void MizarIrrThsActionExecute();
     void MizarRunAllChecksActionExecute();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    // The lookup in the keyword file; false when nothing was shown.
+    bool ShowReservedWordHelp(const QString &word);
     void WriteIssues(const QString &articlePath, const QString &articleName, const QStringList &issues);
     void ReloadKeepingView();
 };

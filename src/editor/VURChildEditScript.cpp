@@ -100,14 +100,6 @@ TVURHighlighter *TVURChildEditScriptForm::IssueHighlighter() const
     return SharedHighlighter();
 }
 
-QString TVURChildEditScriptForm::LineText(int line) const
-{
-    QString text = SynEdit()->text(line);
-    while (text.endsWith(QLatin1Char('\n')) || text.endsWith(QLatin1Char('\r')))
-        text.chop(1);
-    return text;
-}
-
 bool TVURChildEditScriptForm::IsTarget(int line) const
 {
     const TVURHighlighter *highlighter = IssueHighlighter();

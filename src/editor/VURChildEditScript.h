@@ -35,7 +35,6 @@ protected:
 
 private:
     bool IsTarget(int line) const;
-    QString LineText(int line) const;
     // Scans from `from` to `to` (inclusive, either direction) and shows the
     // first target, or reports that there is none.
     void ShowFirstTarget(int from, int to);

@@ -5,6 +5,7 @@
 #include "TestChildHost.h"
 #include "VMIZChildEdit.h"
 #include "VMIZDetectors.h"
+#include "VMIZFiles.h"
 #include "VMIZHighlighter.h"
 #include "VMIZRun.h"
 #include "VUREditorSettings.h"
@@ -284,6 +285,15 @@ void tst_VMIZChildEdit::issuesWrittenIntoTheArticle()
     article->Action("ProcessMsgNextAction")->trigger();
     article->SynEdit()->getCursorPosition(&line, &index);
     QCOMPARE(line, 7);
+
+    // A click on the error number of an explanation shows its message.
+    VMIZFiles::LoadMizarMessages();
+    QsciScintilla *editor = article->SynEdit();
+    const long position = editor->positionFromLineIndex(10, 4);
+    QTest::mouseClick(editor->viewport(), Qt::LeftButton, {},
+                      QPoint(int(editor->SendScintilla(QsciScintilla::SCI_POINTXFROMPOSITION, 0UL, position)) + 2,
+                             int(editor->SendScintilla(QsciScintilla::SCI_POINTYFROMPOSITION, 0UL, position)) + 4));
+    QCOMPARE(m_host->statusText, QStringLiteral("#4: This inference is not accepted"));
 
     // A second run cleans the article first, so the flags are not doubled.
     article->Action("MizarRunVerifierAction")->trigger();
