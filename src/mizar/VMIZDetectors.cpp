@@ -9,8 +9,12 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpacerItem>
+#include <QStyle>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace VMIZDetectors {
 
@@ -134,6 +138,11 @@ void TVMIZDetectorsDialog::FormCreate()
     }
     m_checksListBox->setCurrentRow(0);
     AcceptActionUpdate();
+    // Wide enough to read every entry whole, within the screen.
+    const int needed = m_checksListBox->sizeHintForColumn(0) + 2 * m_checksListBox->frameWidth()
+                       + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 16 + 8;
+    const int available = screen() ? screen()->availableGeometry().width() - 40 : needed;
+    resize(std::max(width(), std::min(needed, available)), height());
 }
 
 void TVMIZDetectorsDialog::TranslateTexts()

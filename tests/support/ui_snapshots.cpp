@@ -6,6 +6,13 @@
 #include "TestChildHost.h"
 #include "VURChildEditSyn.h"
 #include "VMIZChildEdit.h"
+#include "VMIZDetectors.h"
+#include "VMIZHelpContext.h"
+#include "VURSearchConfirm.h"
+#include "VURSearchIncremental.h"
+#include "VURSearchLine.h"
+#include "VURSearchReplace.h"
+#include "VURSearchState.h"
 #include "ZOKChildEdit.h"
 #include "VMIZHighlighter.h"
 #include "VMIZRun.h"
@@ -248,6 +255,47 @@ void VerificationSequence()
     ReleaseSharedHighlighter();
 }
 
+void ShowAndSave(QWidget *dialog, const QString &name)
+{
+    dialog->show();
+    RunEventLoopFor(150);
+    Save(dialog, name);
+    dialog->hide();
+}
+
+// The search, help and detector dialogs in both languages.
+void Dialogs()
+{
+    TVURSearchState state;
+    state.searchText = QStringLiteral("A1");
+    state.findHistory = {QStringLiteral("A1"), QStringLiteral("TARSKI:def 3")};
+    state.replaceText = QStringLiteral("A2");
+    for (const char *code : {"enu", "plk"}) {
+        const QString language = QString::fromLatin1(code);
+        LangManager()->SetLanguage(language);
+        auto find = MakeForm<TVURSearchFindForm>();
+        find->LoadState(state);
+        ShowAndSave(find.get(), QStringLiteral("find-") + language);
+        auto replace = MakeForm<TVURSearchReplaceForm>();
+        replace->LoadState(state);
+        ShowAndSave(replace.get(), QStringLiteral("replace-") + language);
+        auto confirm = MakeForm<TVURSearchConfirmForm>();
+        confirm->SetSearchText(QStringLiteral("x & y"));
+        ShowAndSave(confirm.get(), QStringLiteral("confirm-") + language);
+        auto topics = MakeForm<TVMIZHelpContextDialog>(nullptr, QStringLiteral("end"));
+        topics->AddTopic(QStringLiteral("structure.html#end"));
+        topics->AddTopic(QStringLiteral("proofs.html#end"));
+        ShowAndSave(topics.get(), QStringLiteral("topics-") + language);
+        auto line = MakeForm<TVURSearchLineForm>(nullptr, 1, 1405);
+        ShowAndSave(line.get(), QStringLiteral("goto-line-") + language);
+        auto incremental = MakeForm<TVURSearchIncrementalForm>();
+        ShowAndSave(incremental.get(), QStringLiteral("incremental-") + language);
+        VMIZDetectors::Selection().fill(true);
+        auto detectors = MakeForm<TVMIZDetectorsDialog>();
+        ShowAndSave(detectors.get(), QStringLiteral("detectors-") + language);
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -262,5 +310,6 @@ int main(int argc, char **argv)
     EditorWindows();
     ArticleWithIssues();
     VerificationSequence();
+    Dialogs();
     return 0;
 }
