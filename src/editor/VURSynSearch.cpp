@@ -174,8 +174,13 @@ int TVURSynSearch::SearchReplace(const QString &search, const QString &replace, 
         scopeEnd = selectionEnd;
     }
     qsizetype from = backwards ? scopeEnd : scopeStart;
-    if (!(options & EntireScope))
-        from = std::clamp(backwards ? selectionStart : selectionEnd, scopeStart, scopeEnd);
+    if (!(options & EntireScope)) {
+        // A find goes on past the selection; a replace takes the selection
+        // in, so the match a find has just selected is the first replaced.
+        const bool past = !replacing;
+        from = backwards == past ? selectionStart : selectionEnd;
+        from = std::clamp(from, scopeStart, scopeEnd);
+    }
 
     // Non-overlapping matches inside [begin, end], in text order.
     const auto collect = [&](qsizetype begin, qsizetype end, bool firstOnly) {
@@ -260,7 +265,7 @@ int TVURSynSearch::SearchReplace(const QString &search, const QString &replace, 
     };
 
     m_editor->SendScintilla(QsciScintilla::SCI_BEGINUNDOACTION);
-    bool prompt = (options & Prompt) && confirm;
+    const bool prompt = (options & Prompt) && confirm;
     for (size_t i = 0; i < found.size(); ++i) {
         const Found &match = found.at(i);
         if (!prompt) {
@@ -280,7 +285,6 @@ int TVURSynSearch::SearchReplace(const QString &search, const QString &replace, 
         if (answer == Answer::Skip)
             continue;
         if (answer == Answer::All) {
-            prompt = false;
             replaceRest(i);
             break;
         }

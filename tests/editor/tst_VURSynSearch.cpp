@@ -169,6 +169,8 @@ void tst_VURSynSearch::replaceAll_data()
                                               << uint(TVURSynSearch::Replace | TVURSynSearch::ReplaceAll
                                                       | TVURSynSearch::Backwards)
                                               << 3 << "yy yy x x" << 2;
+    QTest::newRow("a replace takes the selected match in") << "x x x" << Engine::Plain << "x" << "y"
+                                                           << uint(TVURSynSearch::Replace) << -2 << "x y x" << 1;
     QTest::newRow("single replace") << "x x x" << Engine::Plain << "x" << "ż"
                                     << uint(TVURSynSearch::Replace | TVURSynSearch::EntireScope) << 0 << "ż x x" << 1;
     QTest::newRow("letters of several bytes") << "żółw, ćma, żółw" << Engine::Plain << "żółw" << "ß" << all << 0
@@ -186,7 +188,11 @@ void tst_VURSynSearch::replaceAll()
     QFETCH(QString, expected);
     QFETCH(int, count);
     m_editor->setText(text);
-    Select(*m_editor, caret, caret);
+    // Below zero: the match at -caret is selected.
+    if (caret >= 0)
+        Select(*m_editor, caret, caret);
+    else
+        Select(*m_editor, -caret, -caret + int(search.size()));
     TVURSynSearch search_(m_editor.get());
     search_.SetEngine(engine);
     QCOMPARE(search_.SearchReplace(search, replace, options), count);
