@@ -266,6 +266,20 @@ QString RelativePath(const QString &path, const QString &base)
     return path;
 }
 
+QString ComparableFileName(const QString &name)
+{
+    if (name.isEmpty())
+        return QString();
+    const QFileInfo info(name);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+}
+
+bool SameFileName(const QString &a, const QString &b)
+{
+    return ComparableFileName(a) == ComparableFileName(b);
+}
+
 QString RelativeToCurrentDir(const QString &path)
 {
     return RelativePath(path, QDir::currentPath());

@@ -43,6 +43,11 @@ QString BackupFileName(const QString &name);
 void CreateBackupFile(const QString &name);
 
 QString RelativePath(const QString &path, const QString &base);
+// The form in which two file names are compared: the absolute path, with
+// symbolic links resolved where the file exists.
+QString ComparableFileName(const QString &name);
+// Whether two names name the same file.
+bool SameFileName(const QString &a, const QString &b);
 QString RelativeToCurrentDir(const QString &path);
 
 } // namespace VURFiles
