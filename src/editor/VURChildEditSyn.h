@@ -65,6 +65,7 @@ public:
 
     // The enabling of every command.
     void Child_ActionListUpdate();
+    void UpdateChildActions() override { Child_ActionListUpdate(); }
 
     void EditUndoActionExecute();
     void EditRedoActionExecute();

@@ -34,6 +34,9 @@ public:
 
     void FormActivate();
     void FormDeactivate();
+    // Brings the enabled states of the commands up to date; the main window
+    // asks before its proxies take them over.
+    virtual void UpdateChildActions() {}
     // Asked before the window closes; the base allows it.
     virtual void FormCloseQuery(bool &canClose);
 

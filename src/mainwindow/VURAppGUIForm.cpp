@@ -162,13 +162,28 @@ TVURAppGUIForm::TVURAppGUIForm(QWidget *parent)
 
 TVURAppGUIForm::~TVURAppGUIForm()
 {
+    WriteSettingsOnce();
+    m_recents.reset();
+}
+
+void TVURAppGUIForm::WriteSettingsOnce()
+{
+    if (m_settingsWritten || !m_recents)
+        return;
+    m_settingsWritten = true;
     try {
         WriteAllSettings();
     } catch (const std::exception &exception) {
         if (TVURApp *app = GetApp())
             app->HandleException(exception);
     }
-    m_recents.reset();
+}
+
+void TVURAppGUIForm::closeEvent(QCloseEvent *event)
+{
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted())
+        WriteSettingsOnce();
 }
 
 QAction *TVURAppGUIForm::AddMainAction(const char *name, const char *category)

@@ -96,10 +96,15 @@ public:
     QVBoxLayout *TopLayout() const { return m_topLayout; }
     void SetClientWidget(QWidget *client);
     bool StartsMaximized() const { return m_startMaximized; }
+    // Writes the whole settings tree, once: when the window closes, or at
+    // the latest from the destructor of the most derived layer, while every
+    // layer's SaveSettings is still there.
+    void WriteSettingsOnce();
 
 protected:
     void showEvent(QShowEvent *event) override;
     void ApplicationEventsIdle() override;
+    void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     bool event(QEvent *event) override;
@@ -124,4 +129,5 @@ private:
     QString m_hint;
     bool m_startMaximized = true;
     bool m_shownOnce = false;
+    bool m_settingsWritten = false;
 };

@@ -1,0 +1,283 @@
+#include "EventLoop.h"
+#include "ModalDriver.h"
+#include "VURAppGUI.h"
+#include "VURAppMDIForm.h"
+#include "VURChildEditSyn.h"
+#include "VURLang.h"
+#include "VURRecents.h"
+#include "VURToolbarMDIChildList.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QAction>
+#include <QMenuBar>
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+int g_argc = 1;
+char g_arg0[] = "tst_VURAppMDIForm";
+char *g_argv[] = {g_arg0, nullptr};
+
+class IdentityApp : public TVURAppGUI
+{
+public:
+    IdentityApp() : TVURAppGUI(g_argc, g_argv) { SetCurrentApp(this); }
+    ~IdentityApp() override { SetCurrentApp(nullptr); }
+    QString GetInfo(int kind) const override { return kind == 1 ? QStringLiteral("Quill::MIZ") : QString(); }
+};
+
+// Opens files in editor windows, as the workbench layer will.
+class MainForm : public TVURAppMDIForm
+{
+public:
+    void OpenFileInNewWindow(const QString &fileName) override
+    {
+        if (!QFileInfo::exists(fileName))
+            return;
+        opened.append(fileName);
+        auto *editor = NewForm<TVURChildEditSynForm>(this);
+        editor->OpenFile(fileName);
+    }
+    QStringList opened;
+};
+
+std::unique_ptr<ModalDriver> Answer(QMessageBox::StandardButton button, QString *question = nullptr)
+{
+    return std::make_unique<ModalDriver>([button, question](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (!box)
+            return false;
+        if (question)
+            *question = box->text();
+        box->button(button)->click();
+        return true;
+    });
+}
+
+QString Name(TVURChildMDIForm *child)
+{
+    auto *document = dynamic_cast<TVURChildFileForm *>(child);
+    return document ? QFileInfo(document->GetFileName()).fileName() : QString();
+}
+
+} // namespace
+
+class tst_VURAppMDIForm : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void tabStrip();
+    void nextAndPrevious();
+    void openOrActivate();
+    void untitledNumbers();
+    void windowMenu();
+    void proxiesFollowTheActiveWindow();
+    void tabStripRemembered();
+
+private:
+    TVURChildEditSynForm *Open(const QString &name)
+    {
+        const QString path = m_dir.filePath(name);
+        QFile file(path);
+        if (!file.exists() && file.open(QIODevice::WriteOnly))
+            file.write("begin\n");
+        file.close();
+        bool stop = false;
+        m_form->OpenOrActivateFile(path, stop);
+        RunEventLoopFor(20);
+        return qobject_cast<TVURChildEditSynForm *>(m_form->ActiveChildForm());
+    }
+    QStringList Order() const
+    {
+        QStringList names;
+        for (TVURChildMDIForm *child : m_form->WindowOrder())
+            names.append(Name(child));
+        return names;
+    }
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<IdentityApp> m_app;
+    std::unique_ptr<MainForm> m_form;
+};
+
+void tst_VURAppMDIForm::init()
+{
+    QFile::remove(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+                  + QStringLiteral("/quill-miz/settings.json"));
+    LangManager()->SetCommandLineOverride(QStringList());
+    LangManager()->SetLanguage(QStringLiteral("enu"));
+    m_app = std::make_unique<IdentityApp>();
+    m_form = std::make_unique<MainForm>();
+    m_form->FormCreate();
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    // Past the first idle, as the program is when files arrive.
+    RunEventLoopFor(50);
+}
+
+void tst_VURAppMDIForm::cleanup()
+{
+    m_form.reset();
+    m_app.reset();
+}
+
+void tst_VURAppMDIForm::tabStrip()
+{
+    QTabBar *tabs = m_form->ToolbarMDIChildListPane()->TabControl();
+    QCOMPARE(tabs->count(), 1);
+    QCOMPARE(tabs->tabText(0), QStringLiteral("No windows"));
+    Open(QStringLiteral("a.miz"));
+    m_form->SynchronizeTabs();
+    QCOMPARE(tabs->count(), 1);
+    QCOMPARE(tabs->tabText(0), QStringLiteral("a.miz "));
+    QCOMPARE(tabs->tabToolTip(0), m_dir.filePath(QStringLiteral("a.miz")));
+    QVERIFY(tabs->isMovable());
+    QVERIFY(!tabs->tabsClosable());
+    m_form->ActiveChildForm()->parentWidget()->close();
+    RunEventLoopFor(20);
+    m_form->SynchronizeTabs();
+    QCOMPARE(tabs->tabText(0), QStringLiteral("No windows"));
+}
+
+void tst_VURAppMDIForm::nextAndPrevious()
+{
+    TVURChildEditSynForm *a = Open(QStringLiteral("a.miz"));
+    Open(QStringLiteral("b.miz"));
+    TVURChildEditSynForm *c = Open(QStringLiteral("c.miz"));
+    QCOMPARE(Order(), QStringList({"a.miz", "b.miz", "c.miz"}));
+    QTest::keyClick(c->SynEdit(), Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(m_form->ActiveChildForm(), a);
+    QTest::keyClick(a->SynEdit(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(m_form->ActiveChildForm(), c);
+    // Dragging the tab of c to the front changes the order.
+    m_form->SynchronizeTabs();
+    m_form->ToolbarMDIChildListPane()->TabControl()->moveTab(2, 0);
+    QCOMPARE(Order(), QStringList({"c.miz", "a.miz", "b.miz"}));
+    m_form->MainAction("WindowNextAction")->trigger();
+    QCOMPARE(m_form->ActiveChildForm(), a);
+    // A new window enters right after the active one.
+    Open(QStringLiteral("d.miz"));
+    QCOMPARE(Order(), QStringList({"c.miz", "a.miz", "d.miz", "b.miz"}));
+}
+
+void tst_VURAppMDIForm::openOrActivate()
+{
+    TVURChildEditSynForm *a = Open(QStringLiteral("a.miz"));
+    TVURChildEditSynForm *b = Open(QStringLiteral("b.miz"));
+    QString question;
+    bool stop = false;
+    {
+        const auto no = Answer(QMessageBox::No, &question);
+        m_form->OpenOrActivateFile(m_dir.filePath(QStringLiteral("a.miz")), stop);
+    }
+    QCOMPARE(question, QStringLiteral("Selected file is already opened.\nSwitch to its window?"));
+    QVERIFY(!stop);
+    QCOMPARE(m_form->ActiveChildForm(), b);
+    QCOMPARE(m_form->ClientArea()->subWindowList().size(), 2);
+    {
+        const auto cancel = Answer(QMessageBox::Cancel);
+        m_form->OpenOrActivateFile(m_dir.filePath(QStringLiteral("a.miz")), stop);
+    }
+    QVERIFY(stop);
+    stop = false;
+    {
+        const auto yes = Answer(QMessageBox::Yes);
+        m_form->OpenOrActivateFile(m_dir.path() + QStringLiteral("/./a.miz"), stop);
+    }
+    QCOMPARE(m_form->ActiveChildForm(), a);
+    QCOMPARE(m_form->opened.size(), 2);
+    // Cancel in a drop stops the files after it.
+    const auto cancel = Answer(QMessageBox::Cancel);
+    m_form->OpenDroppedFiles({m_dir.filePath(QStringLiteral("b.miz")), m_dir.filePath(QStringLiteral("c.miz"))});
+    QCOMPARE(m_form->opened.size(), 2);
+}
+
+void tst_VURAppMDIForm::untitledNumbers()
+{
+    QCOMPARE(m_form->NextUntitledNumber(), 1);
+    QCOMPARE(m_form->NextUntitledNumber(), 2);
+    QCOMPARE(m_form->NextUntitledNumber(), 3);
+    QCOMPARE(m_form->NextUntitledNumber(), 4);
+}
+
+void tst_VURAppMDIForm::windowMenu()
+{
+    QMenu *menu = m_form->WindowMenu();
+    QCOMPARE(menu->title(), QStringLiteral("&Window"));
+    const QList<QAction *> menus = m_form->MainMenu()->actions();
+    QCOMPARE(menus.indexOf(menu->menuAction()) + 1, menus.indexOf(m_form->HelpMenu()->menuAction()));
+    Open(QStringLiteral("a.miz"));
+    Open(QStringLiteral("b.miz"));
+    for (QMdiSubWindow *sub : m_form->ClientArea()->subWindowList())
+        sub->showNormal();
+    for (QMdiSubWindow *sub : m_form->ClientArea()->subWindowList())
+        sub->showMinimized();
+    RunEventLoopFor(20);
+    m_form->WindowMenuUpdate();
+    QVERIFY(!m_form->MainAction("WindowCascadeAction")->isEnabled());
+    QVERIFY(!m_form->MainAction("WindowTileHorizAction")->isEnabled());
+    QVERIFY(!m_form->MainAction("WindowNextAction")->isEnabled());
+    QVERIFY(m_form->MainAction("WindowArrangeAction")->isEnabled());
+    QStringList entries;
+    for (QAction *action : menu->actions())
+        entries.append(action->isSeparator() ? QStringLiteral("-") : action->text().trimmed());
+    QCOMPARE(entries, QStringList({"&Cascade", "Tile &horizontally", "Tile &vertically", "&Arrange icons", "-",
+                                   "&Previous", "&Next", "-", "Main &toolbar", "Win&dow list toolbar", "&Status bar",
+                                   "-", "&1 " + m_dir.filePath("a.miz"), "&2 " + m_dir.filePath("b.miz")}));
+    QCOMPARE(menu->actions().last()->statusTip(), QStringLiteral("Activate the indicated window"));
+}
+
+void tst_VURAppMDIForm::proxiesFollowTheActiveWindow()
+{
+    QAction *help = m_form->MainAction("HelpContentsAction");
+    QCOMPARE(help->shortcut(), QKeySequence(Qt::Key_F1));
+    TVURChildEditSynForm *a = Open(QStringLiteral("a.miz"));
+    QCOMPARE(help->shortcut(), QKeySequence());
+    QAction *save = m_form->ChildProxy("FileSaveAction");
+    QCOMPARE(m_form->BoundAction(save), a->ChildAction(QStringLiteral("FileSaveAction")));
+    QCOMPARE(save->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    QCOMPARE(save->statusTip(), QStringLiteral("Save file|Save the current file"));
+    QCOMPARE(save->toolTip(), QStringLiteral("Save file"));
+    QVERIFY(!m_form->ChildProxy("FilePrintAction")->isVisible());
+    // The proxy acts on the active window's own command.
+    a->SynEdit()->append(QStringLiteral("end;\n"));
+    m_form->ChildActionListUpdate();
+    QVERIFY(save->isEnabled());
+    save->trigger();
+    QVERIFY(!a->GetModified());
+    m_form->ChildProxy("FileCloseAction")->trigger();
+    RunEventLoopFor(20);
+    QVERIFY(m_form->WindowOrder().isEmpty());
+    QCOMPARE(help->shortcut(), QKeySequence(Qt::Key_F1));
+    QVERIFY(!save->isEnabled());
+    QCOMPARE(m_form->BoundAction(save), nullptr);
+    QCOMPARE(m_form->Recents()->List().At(0)->FileName(), m_dir.filePath(QStringLiteral("a.miz")));
+}
+
+void tst_VURAppMDIForm::tabStripRemembered()
+{
+    m_form->MainAction("ToolbarMDIChildListToggleAction")->trigger();
+    QVERIFY(!m_form->ToolbarMDIChildListPane()->isVisible());
+    m_form.reset();
+    m_form = std::make_unique<MainForm>();
+    m_form->FormCreate();
+    m_form->show();
+    QVERIFY(!m_form->ToolbarMDIChildListPane()->isVisible());
+    QVERIFY(!m_form->MainAction("ToolbarMDIChildListToggleAction")->isChecked());
+}
+
+QTEST_MAIN(tst_VURAppMDIForm)
+#include "tst_VURAppMDIForm.moc"
