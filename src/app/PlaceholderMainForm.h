@@ -1,20 +1,12 @@
 #pragma once
 
-#include "VURForm.h"
-#include "VURSettingsHost.h"
-#include "VURStatus.h"
+#include "VURAppMDIForm.h"
 
-#include <QMainWindow>
-
-class QLabel;
-class TVURStatusbarPane;
-
-// The main window until the workbench's own arrives: the caption, the
-// status bar, the settings read at creation and written at destruction.
-class PlaceholderMainForm : public QMainWindow,
-                            public TVURWindowForm,
-                            public TVURSettingsHost,
-                            public IVURStatusHost
+// The main window until the workbench's menus and toolbar arrive: the
+// document windows with their tabs and Window menu, articles opened from
+// the command line, a later start, drops and recent files, and the
+// settings of the article windows.
+class PlaceholderMainForm : public TVURAppMDIForm
 {
     Q_OBJECT
 
@@ -22,20 +14,10 @@ public:
     explicit PlaceholderMainForm(QWidget *parent = nullptr);
     ~PlaceholderMainForm() override;
 
-    // The main window reads its settings before its texts are set.
+    // The colours read with the settings belong to the shared highlighter.
     void FormCreate() override;
-    void TranslateTexts() override;
-    void LanguageChanged() override;
+    void OpenFileInNewWindow(const QString &fileName) override;
 
     void LoadSettings(IVURSettings &reader) override;
     void SaveSettings(IVURSettings &writer) override;
-
-    void ShowStatusMessage(const QString &text, VURColors::TVURColor color, bool hold, bool lowPriority) override;
-    void ShowStatusInfo(const QString &text) override;
-
-    TVURStatusbarPane *StatusbarPane() const { return m_statusbar; }
-
-private:
-    QLabel *m_label;
-    TVURStatusbarPane *m_statusbar;
 };

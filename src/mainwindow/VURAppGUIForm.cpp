@@ -212,6 +212,10 @@ QMenuBar *TVURAppGUIForm::MainMenu() const
 
 void TVURAppGUIForm::FormCreate()
 {
+    // A later start hands its files to the running program and ends before
+    // it reads any settings or shows anything.
+    if (m_instances->HandOverToRunningInstance(QCoreApplication::arguments().mid(1)))
+        throw EVURTerminate(0);
     m_recents = std::make_unique<TVURRecents_Handler>();
     CheckLanguageFiles();
     CreateToolbars();

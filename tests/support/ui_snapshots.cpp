@@ -21,6 +21,9 @@
 #include "VURLang.h"
 #include "VURMessageBoxes.h"
 #include "VURStatusbar.h"
+#include "VURAppMDIForm.h"
+#include <QMdiArea>
+#include <QMenuBar>
 
 #include <Qsci/qsciscintilla.h>
 
@@ -296,6 +299,39 @@ void Dialogs()
     }
 }
 
+// The main window with two articles, their tabs and the Window menu.
+void MainWindow()
+{
+    LangManager()->SetLanguage(QStringLiteral("enu"));
+    SetSharedHighlighter(std::make_unique<TVMIZHighlighter>());
+    ArticleFolder folder;
+    TVMIZHighlighter source;
+    QString sample = ExpandSample(source.GetSampleText(), 2);
+    sample.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    folder.Write(QStringLiteral("ring_1.miz"), sample.toUtf8());
+    folder.Write(QStringLiteral("xboole_0.miz"), "environ\nbegin\n");
+    TVURAppMDIForm form;
+    form.FormCreate();
+    form.resize(900, 600);
+    form.show();
+    RunEventLoopFor(100);
+    for (const char *name : {"ring_1.miz", "xboole_0.miz"}) {
+        auto *article = NewForm<TVMIZChildEditForm>(&form);
+        article->OpenFile(folder.File(QString::fromLatin1(name)));
+        ApplyEditorSettings(article->SynEdit(), EditorSettings(), SharedHighlighter());
+    }
+    RunEventLoopFor(300);
+    Save(&form, QStringLiteral("main-window"));
+    QTimer::singleShot(300, [&form] {
+        if (QMenu *menu = form.WindowMenu(); menu && menu->isVisible()) {
+            Save(menu, QStringLiteral("window-menu"));
+            menu->close();
+        }
+    });
+    form.WindowMenu()->exec(form.mapToGlobal(QPoint(200, 30)));
+    ReleaseSharedHighlighter();
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -311,5 +347,6 @@ int main(int argc, char **argv)
     ArticleWithIssues();
     VerificationSequence();
     Dialogs();
+    MainWindow();
     return 0;
 }
