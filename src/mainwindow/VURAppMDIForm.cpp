@@ -401,25 +401,17 @@ void TVURAppMDIForm::WindowPrevActionExecute()
 
 void TVURAppMDIForm::WindowTileHorizActionExecute()
 {
-    // One above the other, the full width each.
-    QList<QMdiSubWindow *> shown;
-    for (QMdiSubWindow *sub : SubWindows()) {
-        if (!sub->isMinimized())
-            shown.append(sub);
-    }
-    if (shown.isEmpty())
-        return;
-    const QRect area = m_area->viewport()->rect();
-    const int height = area.height() / int(shown.size());
-    for (int i = 0; i < shown.size(); ++i) {
-        shown.at(i)->showNormal();
-        shown.at(i)->setGeometry(0, i * height, area.width(), height);
-    }
+    Tile(Qt::Vertical);
 }
 
 void TVURAppMDIForm::WindowTileVertActionExecute()
 {
-    // Side by side, the full height each.
+    Tile(Qt::Horizontal);
+}
+
+void TVURAppMDIForm::Tile(Qt::Orientation direction)
+{
+    // The windows that are not minimized, in equal strips along the direction.
     QList<QMdiSubWindow *> shown;
     for (QMdiSubWindow *sub : SubWindows()) {
         if (!sub->isMinimized())
@@ -428,10 +420,13 @@ void TVURAppMDIForm::WindowTileVertActionExecute()
     if (shown.isEmpty())
         return;
     const QRect area = m_area->viewport()->rect();
-    const int width = area.width() / int(shown.size());
-    for (int i = 0; i < shown.size(); ++i) {
+    const int count = int(shown.size());
+    for (int i = 0; i < count; ++i) {
         shown.at(i)->showNormal();
-        shown.at(i)->setGeometry(i * width, 0, width, area.height());
+        if (direction == Qt::Vertical)
+            shown.at(i)->setGeometry(0, i * (area.height() / count), area.width(), area.height() / count);
+        else
+            shown.at(i)->setGeometry(i * (area.width() / count), 0, area.width() / count, area.height());
     }
 }
 

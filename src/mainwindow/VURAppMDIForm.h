@@ -71,6 +71,8 @@ protected:
 
 private:
     QList<QMdiSubWindow *> SubWindows() const;
+    // Tiles the shown windows one after another along the direction.
+    void Tile(Qt::Orientation direction);
 
     QMdiArea *m_area;
     QList<TVURChildMDIForm *> m_order;

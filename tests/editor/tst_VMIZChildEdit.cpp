@@ -1,5 +1,6 @@
 #include "EventLoop.h"
 #include "FileDialogDriver.h"
+#include "MessageBoxRecorder.h"
 #include "ModalDriver.h"
 #include "StandInInstallation.h"
 #include "TestChildHost.h"
@@ -37,26 +38,6 @@ const QByteArray kArticle = "environ\n"
                             "  y in B;\n"
                             "end;\n";
 
-// Records the text of every message box and answers it with OK.
-class ErrorBoxes
-{
-public:
-    ErrorBoxes()
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box || !box->isVisible())
-                return;
-            texts.append(box->text());
-            box->done(QMessageBox::Ok);
-        });
-        m_timer.start(20);
-    }
-    QStringList texts;
-
-private:
-    QTimer m_timer;
-};
 
 // Cancels the run window of one program once the program is under way.
 class RunCanceller
@@ -321,7 +302,7 @@ void tst_VMIZChildEdit::invalidNames()
 {
     QFETCH(QString, name);
     TVMIZChildEditForm *article = OpenArticle(name);
-    ErrorBoxes boxes;
+    MessageBoxRecorder boxes;
     article->Action("MizarRunVerifierAction")->trigger();
     QCOMPARE(boxes.texts.size(), 1);
     QVERIFY(boxes.texts.first().startsWith(QStringLiteral("Invalid file name.")));
@@ -362,7 +343,7 @@ void tst_VMIZChildEdit::missingProgram()
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", emptyPath.path().toLocal8Bit());
     TVMIZChildEditForm *article = OpenArticle(QStringLiteral("ring_1.miz"));
-    ErrorBoxes boxes;
+    MessageBoxRecorder boxes;
     article->Action("MizarIrrVocAction")->trigger();
     qputenv("PATH", path);
     QCOMPARE(boxes.texts, QStringList{QStringLiteral("Program accom not found\nin %1.").arg(m_mizar->Dir())});
@@ -464,7 +445,7 @@ void tst_VMIZChildEdit::missingErrFile()
     // window keeps it because the chain ends before the reload.
     m_folder->Script(QStringLiteral("ring_1"), "verifier no-err\n");
     TVMIZChildEditForm *article = OpenArticle(QStringLiteral("ring_1.miz"), kArticle + "::> old\n");
-    ErrorBoxes boxes;
+    MessageBoxRecorder boxes;
     article->Action("MizarRunVerifierAction")->trigger();
     QCOMPARE(boxes.texts.size(), 1);
     const QString errFile = m_folder->File(QStringLiteral("ring_1.err"));
@@ -483,7 +464,7 @@ void tst_VMIZChildEdit::markingProgramsMissing()
     qputenv("PATH", emptyPath.path().toLocal8Bit());
     m_folder->Script(QStringLiteral("ring_1"), "verifier issue 5 16 4\nverifier issue 6 8 144\n");
     TVMIZChildEditForm *article = OpenArticle(QStringLiteral("ring_1.miz"));
-    ErrorBoxes boxes;
+    MessageBoxRecorder boxes;
     article->Action("MizarRunVerifierAction")->trigger();
     qputenv("PATH", path);
     QCOMPARE(boxes.texts, QStringList());

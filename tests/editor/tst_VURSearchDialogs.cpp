@@ -1,4 +1,5 @@
 #include "EventLoop.h"
+#include "MessageBoxRecorder.h"
 #include "ModalDriver.h"
 #include "TestChildHost.h"
 #include "VURChildEditSyn.h"
@@ -44,26 +45,6 @@ std::unique_ptr<ModalDriver> Answer(const std::function<void(T &)> &act)
     });
 }
 
-// Records the texts of message boxes and closes them.
-class MessageBoxes
-{
-public:
-    MessageBoxes()
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (box && box->isVisible()) {
-                texts.append(box->text());
-                box->done(QMessageBox::Ok);
-            }
-        });
-        m_timer.start(20);
-    }
-    QStringList texts;
-
-private:
-    QTimer m_timer;
-};
 
 int CaretLine(QsciScintilla *editor)
 {
@@ -328,7 +309,7 @@ void tst_VURSearchDialogs::notFound()
     TVURChildEditSynForm *editor = NewEditor(kText);
     editor->SynEdit()->setSelection(0, 4, 0, 8);
     SearchState().searchText = QStringLiteral("zzz");
-    MessageBoxes boxes;
+    MessageBoxRecorder boxes;
     editor->SearchRun(false);
     QCOMPARE(boxes.texts, QStringList{QStringLiteral("Text not found.")});
     QVERIFY(!editor->SynEdit()->hasSelectedText());
@@ -349,7 +330,7 @@ void tst_VURSearchDialogs::invalidPatternReported()
     state.regularExpressions = true;
     state.replaceAll = true;
     state.promptOnReplace = false;
-    MessageBoxes boxes;
+    MessageBoxRecorder boxes;
     editor->SearchRun(true);
     QCOMPARE(boxes.texts.size(), 1);
     QVERIFY(boxes.texts.first().startsWith(QStringLiteral("Invalid regular expression:\n[A\n")));
@@ -479,7 +460,7 @@ void tst_VURSearchDialogs::incrementalSteps()
         selections.append(editor->SynEdit()->selectedText());
         form.AcceptButton()->click();
     });
-    MessageBoxes boxes;
+    MessageBoxRecorder boxes;
     editor->Action("EditIncrementalSearchAction")->trigger();
     QCOMPARE(selections, QStringList({"b", "be", "beg", "begi", ""}));
     QCOMPARE(boxes.texts, QStringList());
@@ -589,7 +570,7 @@ void tst_VURSearchDialogs::goToLineChecks()
                                                   {"-5", range}};
     for (const auto &[typed, message] : cases) {
         form->InputEdit()->setText(typed);
-        MessageBoxes boxes;
+        MessageBoxRecorder boxes;
         form->AcceptButton()->click();
         QCOMPARE(boxes.texts, QStringList{message});
         QVERIFY(form->isVisible());
