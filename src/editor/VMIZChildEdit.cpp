@@ -177,11 +177,8 @@ bool TVMIZChildEditForm::ShowContextHelp()
     int line = 0, index = 0;
     SynEdit()->getCursorPosition(&line, &index);
     const QString current = LineText(line);
-    // The caret's column in characters, 0-based: the character right of it.
-    const long lineStart = SynEdit()->positionFromLineIndex(line, 0);
-    const int column = int(SynEdit()->SendScintilla(QsciScintilla::SCI_COUNTCHARACTERS,
-                                                    static_cast<unsigned long>(lineStart),
-                                                    SynEdit()->positionFromLineIndex(line, index)));
+    // The character right of the caret.
+    const int column = CaretColumn();
     QString word = WordAtCaret();
     if (word.isEmpty() && line < SynEdit()->lines()) {
         if (column < current.size())

@@ -651,16 +651,20 @@ QString TVURChildEditSynForm::LineText(int line) const
     return text;
 }
 
+int TVURChildEditSynForm::CaretColumn() const
+{
+    int line = 0, index = 0;
+    m_synEdit->getCursorPosition(&line, &index);
+    const long lineStart = m_synEdit->positionFromLineIndex(line, 0);
+    const long caret = m_synEdit->positionFromLineIndex(line, index);
+    return int(m_synEdit->SendScintilla(QsciScintilla::SCI_COUNTCHARACTERS, static_cast<unsigned long>(lineStart), caret));
+}
+
 QString TVURChildEditSynForm::WordAtCaret() const
 {
     int line = 0, index = 0;
     m_synEdit->getCursorPosition(&line, &index);
-    // The control counts columns in bytes; the line text in characters.
-    const long lineStart = m_synEdit->positionFromLineIndex(line, 0);
-    const long caret = m_synEdit->positionFromLineIndex(line, index);
-    const int column = int(m_synEdit->SendScintilla(QsciScintilla::SCI_COUNTCHARACTERS,
-                                                    static_cast<unsigned long>(lineStart), caret));
-    return WordAtColumn(LineText(line), column);
+    return WordAtColumn(LineText(line), CaretColumn());
 }
 
 QPoint TVURChildEditSynForm::CellScreenPosition(int line, int column) const

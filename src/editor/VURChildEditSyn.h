@@ -108,6 +108,8 @@ public:
     // 0-based column of a line, or just left of it; empty when there is none.
     static QString WordAtColumn(const QString &line, int column);
     QString WordAtCaret() const;
+    // The caret's 0-based column in characters (the control counts bytes).
+    int CaretColumn() const;
     // The text of a 0-based line without its line break.
     QString LineText(int line) const;
     // Screen position of the top-left corner of a character cell.
