@@ -34,6 +34,10 @@ const Command kMainCommands[] = {
     {"FileNewAction", "File", "<PLK>&Nowy...<ENU>&New...", "<PLK>Nowy plik|Utwórz nowy plik<ENU>New file|Create a new file"},
     {"FileOpenAction", "File", "<PLK>&Otwórz...<ENU>&Open...",
      "<PLK>Otwórz plik|Otwórz istniejący plik<ENU>Open file|Open an existing file"},
+    {"FileSaveAllAction", "File", "<PLK>Zapisz &wszystkie<ENU>Save a&ll",
+     "<PLK>Zapisz wszystkie otwarte pliki<ENU>Save all opened files"},
+    {"FileCloseAllAction", "File", "<PLK>Za&mknij wszystkie<ENU>Clos&e all",
+     "<PLK>Zamknij wszystkie otwarte pliki<ENU>Close all opened files"},
     {"WindowCascadeAction", "Windows", "<PLK>&Kaskada<ENU>&Cascade", "<PLK>Kaskada otwartych okien<ENU>Cascades all open windows"},
     {"WindowTileHorizAction", "Windows", "<PLK>Ułóż p&oziomo<ENU>Tile &horizontally",
      "<PLK>Rozmieszcza otwarte okna poziomo<ENU>Tiles all open windows horizontally"},
@@ -45,6 +49,8 @@ const Command kMainCommands[] = {
      "<PLK>Przechodzi do poprzedniego okna<ENU>Moves the focus to the previous window"},
     {"WindowNextAction", "Windows", "<PLK>Nas&tępne<ENU>&Next",
      "<PLK>Przechodzi do następnego okna<ENU>Moves the focus to the next window"},
+    {"WindowListAction", "Windows", "<PLK>&Lista...<ENU>&List...",
+     "<PLK>Pokazuje listę otwartych okien<ENU>Shows a list of open windows"},
     {"ToolbarMDIChildListToggleAction", "Views", "<PLK>P&asek z listą okien<ENU>Win&dow list toolbar",
      "<PLK>Pokazuje pasek narzędziowy z zakładkami opisującymi otwarte okna<ENU>Shows a toolbar with open windows as "
      "tabs"},
@@ -106,6 +112,13 @@ TVURAppMDIForm::TVURAppMDIForm(QWidget *parent)
     connect(MainAction("WindowArrangeAction"), &QAction::triggered, this, &TVURAppMDIForm::WindowArrangeActionExecute);
     connect(MainAction("WindowPrevAction"), &QAction::triggered, this, &TVURAppMDIForm::WindowPrevActionExecute);
     connect(MainAction("WindowNextAction"), &QAction::triggered, this, &TVURAppMDIForm::WindowNextActionExecute);
+    MainAction("WindowListAction")->setShortcut(QKeySequence(Qt::ALT | Qt::Key_0));
+    connect(MainAction("WindowListAction"), &QAction::triggered, this,
+            [this] { ShowWindowList(TVURChildMDIListForm::Mode::AllWindows); });
+    connect(MainAction("FileSaveAllAction"), &QAction::triggered, this,
+            [this] { ShowWindowList(TVURChildMDIListForm::Mode::ModifiedDocuments); });
+    connect(MainAction("FileCloseAllAction"), &QAction::triggered, this,
+            [this] { ShowWindowList(TVURChildMDIListForm::Mode::Documents); });
     QAction *stripToggle = MainAction("ToolbarMDIChildListToggleAction");
     stripToggle->setCheckable(true);
     connect(stripToggle, &QAction::triggered, this, [this](bool shown) {
@@ -169,7 +182,9 @@ void TVURAppMDIForm::FormCreate()
     AddSeparatorMenuItem(m_windowMenu);
     AddActionMenuItem(m_windowMenu, MainAction("WindowPrevAction"));
     AddActionMenuItem(m_windowMenu, MainAction("WindowNextAction"));
-    AddSeparatorMenuItem(m_windowMenu);
+    AddActionMenuItem(m_windowMenu, MainAction("WindowListAction"));
+    if (ToolbarPane() || m_tabStrip || StatusbarPane())
+        AddSeparatorMenuItem(m_windowMenu);
     if (ToolbarPane())
         AddActionMenuItem(m_windowMenu, MainAction("ToolbarToggleAction"));
     if (m_tabStrip)
@@ -253,6 +268,16 @@ bool TVURAppMDIForm::AcceptsDroppedFiles() const
 QList<QMdiSubWindow *> TVURAppMDIForm::SubWindows() const
 {
     return m_area->subWindowList(QMdiArea::CreationOrder);
+}
+
+QList<TVURChildMDIForm *> TVURAppMDIForm::ChildWindows() const
+{
+    QList<TVURChildMDIForm *> children;
+    for (QMdiSubWindow *sub : SubWindows()) {
+        if (TVURChildMDIForm *child = ChildOf(sub))
+            children.append(child);
+    }
+    return children;
 }
 
 TVURChildMDIForm *TVURAppMDIForm::ActiveChildForm() const
@@ -456,6 +481,7 @@ void TVURAppMDIForm::WindowMenuUpdate()
     MainAction("WindowArrangeAction")->setEnabled(minimized > 0);
     MainAction("WindowPrevAction")->setEnabled(normal >= 2);
     MainAction("WindowNextAction")->setEnabled(normal >= 2);
+    MainAction("WindowListAction")->setEnabled(minimized + normal > 0);
     MainAction("ToolbarToggleAction")->setChecked(ToolbarPane() && ToolbarPane()->isVisible());
     MainAction("StatusbarToggleAction")->setChecked(StatusbarPane() && StatusbarPane()->isVisible());
     MainAction("ToolbarMDIChildListToggleAction")->setChecked(m_tabStrip && m_tabStrip->isVisible());
@@ -480,6 +506,28 @@ void TVURAppMDIForm::WindowMenuUpdate()
         connect(entry, &QAction::triggered, this, [this, child] { ActivateChild(child); });
         m_windowEntries.append(entry);
     }
+    if (subs.size() > 9) {
+        QAction *more = m_windowMenu->addAction(TranslateText(QStringLiteral("<PLK>&Więcej okien...<ENU>&More windows...")));
+        more->setStatusTip(TranslateText(QStringLiteral("<PLK>Pokazuje listę otwartych okien<ENU>Shows a list of open windows")));
+        connect(more, &QAction::triggered, this, [this] { ShowWindowList(TVURChildMDIListForm::Mode::AllWindows); });
+        m_windowEntries.append(more);
+    }
+}
+
+void TVURAppMDIForm::ShowWindowList(TVURChildMDIListForm::Mode mode)
+{
+    std::unique_ptr<TVURChildMDIListForm> dialog = MakeForm<TVURChildMDIListForm>(this, mode);
+    dialog->ShowModal();
+}
+
+void TVURAppMDIForm::FileSaveAllActionUpdate()
+{
+    const QList<TVURChildMDIForm *> children = ChildWindows();
+    const bool documents = std::any_of(children.begin(), children.end(), [](TVURChildMDIForm *child) {
+        return dynamic_cast<TVURChildFileForm *>(child) != nullptr;
+    });
+    MainAction("FileSaveAllAction")->setEnabled(documents);
+    MainAction("FileCloseAllAction")->setEnabled(documents);
 }
 
 void TVURAppMDIForm::SynchronizeTabs()
@@ -492,6 +540,7 @@ void TVURAppMDIForm::ApplicationEventsIdle()
 {
     TVURAppGUIForm::ApplicationEventsIdle();
     ChildActionListUpdate();
+    FileSaveAllActionUpdate();
     SynchronizeTabs();
 }
 

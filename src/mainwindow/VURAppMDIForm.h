@@ -2,6 +2,7 @@
 
 #include "VURAppGUIForm.h"
 #include "VURChildHost.h"
+#include "VURChildMDIList.h"
 
 #include <QHash>
 #include <QPointer>
@@ -50,11 +51,16 @@ public:
     void WindowTileVertActionExecute();
     void WindowArrangeActionExecute();
     void WindowMenuUpdate();
+    // The window list dialog in the mode, shown modally.
+    void ShowWindowList(TVURChildMDIListForm::Mode mode);
+    void FileSaveAllActionUpdate();
     // Restores a minimized window, otherwise brings it to the front.
     void ActivateChild(TVURChildMDIForm *child);
     void SynchronizeTabs();
 
     QList<TVURChildMDIForm *> WindowOrder() const { return m_order; }
+    // The child windows in the order the client area created them.
+    QList<TVURChildMDIForm *> ChildWindows() const;
     TVURChildMDIForm *ActiveChildForm() const;
     QMdiArea *ClientArea() const { return m_area; }
     QList<QAction *> ChildActionList() const { return m_proxies; }

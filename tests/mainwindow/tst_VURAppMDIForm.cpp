@@ -1,4 +1,5 @@
 #include "EventLoop.h"
+#include "MdiTestForm.h"
 #include "ModalDriver.h"
 #include "VURAppGUI.h"
 #include "VURAppMDIForm.h"
@@ -28,28 +29,13 @@ int g_argc = 1;
 char g_arg0[] = "tst_VURAppMDIForm";
 char *g_argv[] = {g_arg0, nullptr};
 
-class IdentityApp : public TVURAppGUI
+class IdentityApp : public MdiIdentityApp
 {
 public:
-    IdentityApp() : TVURAppGUI(g_argc, g_argv) { SetCurrentApp(this); }
-    ~IdentityApp() override { SetCurrentApp(nullptr); }
-    QString GetInfo(int kind) const override { return kind == 1 ? QStringLiteral("Quill::MIZ") : QString(); }
+    IdentityApp() : MdiIdentityApp(g_argc, g_argv) {}
 };
 
-// Opens files in editor windows, as the workbench layer will.
-class MainForm : public TVURAppMDIForm
-{
-public:
-    void OpenFileInNewWindow(const QString &fileName) override
-    {
-        if (!QFileInfo::exists(fileName))
-            return;
-        opened.append(fileName);
-        auto *editor = NewForm<TVURChildEditSynForm>(this);
-        editor->OpenFile(fileName);
-    }
-    QStringList opened;
-};
+using MainForm = MdiTestForm;
 
 std::unique_ptr<ModalDriver> Answer(QMessageBox::StandardButton button, QString *question = nullptr)
 {
@@ -84,6 +70,7 @@ private Q_SLOTS:
     void openOrActivate();
     void untitledNumbers();
     void windowMenu();
+    void tileAndArrange();
     void proxiesFollowTheActiveWindow();
     void tabStripRemembered();
 
@@ -235,9 +222,42 @@ void tst_VURAppMDIForm::windowMenu()
     for (QAction *action : menu->actions())
         entries.append(action->isSeparator() ? QStringLiteral("-") : action->text().trimmed());
     QCOMPARE(entries, QStringList({"&Cascade", "Tile &horizontally", "Tile &vertically", "&Arrange icons", "-",
-                                   "&Previous", "&Next", "-", "Main &toolbar", "Win&dow list toolbar", "&Status bar",
+                                   "&Previous", "&Next", "&List...", "-", "Main &toolbar", "Win&dow list toolbar", "&Status bar",
                                    "-", "&1 " + m_dir.filePath("a.miz"), "&2 " + m_dir.filePath("b.miz")}));
     QCOMPARE(menu->actions().last()->statusTip(), QStringLiteral("Activate the indicated window"));
+    QVERIFY(m_form->MainAction("WindowListAction")->isEnabled());
+
+    // Nine windows are numbered; the rest are reached through the list.
+    for (int i = 0; i < 8; ++i)
+        Open(QStringLiteral("more%1.miz").arg(i));
+    m_form->WindowMenuUpdate();
+    const QList<QAction *> actions = menu->actions();
+    QCOMPARE(actions.at(actions.size() - 2)->text(), "&9 " + m_dir.filePath("more6.miz"));
+    QCOMPARE(actions.last()->text(), QStringLiteral("&More windows..."));
+    QCOMPARE(actions.last()->statusTip(), QStringLiteral("Shows a list of open windows"));
+}
+
+void tst_VURAppMDIForm::tileAndArrange()
+{
+    Open(QStringLiteral("a.miz"));
+    Open(QStringLiteral("b.miz"));
+    Open(QStringLiteral("c.miz"));
+    QList<QMdiSubWindow *> subs = m_form->ClientArea()->subWindowList(QMdiArea::CreationOrder);
+    subs.at(2)->showMinimized();
+    const QRect area = m_form->ClientArea()->viewport()->rect();
+    // Only the shown windows share the area, one above the other.
+    m_form->MainAction("WindowTileHorizAction")->trigger();
+    QVERIFY(subs.at(2)->isMinimized());
+    QCOMPARE(subs.at(0)->geometry(), QRect(0, 0, area.width(), area.height() / 2));
+    QCOMPARE(subs.at(1)->geometry(), QRect(0, area.height() / 2, area.width(), area.height() / 2));
+    m_form->MainAction("WindowTileVertAction")->trigger();
+    QCOMPARE(subs.at(0)->geometry(), QRect(0, 0, area.width() / 2, area.height()));
+    QCOMPARE(subs.at(1)->geometry(), QRect(area.width() / 2, 0, area.width() / 2, area.height()));
+    // The minimized window lies on the bottom edge after arranging.
+    subs.at(2)->move(40, 40);
+    m_form->MainAction("WindowArrangeAction")->trigger();
+    QCOMPARE(subs.at(2)->geometry().bottom(), area.bottom());
+    QCOMPARE(subs.at(2)->x(), 0);
 }
 
 void tst_VURAppMDIForm::proxiesFollowTheActiveWindow()

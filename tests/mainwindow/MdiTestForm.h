@@ -1,0 +1,34 @@
+#pragma once
+
+// A main window with document windows, as the workbench layer makes it,
+// for the tests of the window management.
+
+#include "VURAppGUI.h"
+#include "VURAppMDIForm.h"
+#include "VURChildEditSyn.h"
+
+#include <QFileInfo>
+#include <QStringList>
+
+class MdiIdentityApp : public TVURAppGUI
+{
+public:
+    MdiIdentityApp(int &argc, char **argv) : TVURAppGUI(argc, argv) { SetCurrentApp(this); }
+    ~MdiIdentityApp() override { SetCurrentApp(nullptr); }
+    QString GetInfo(int kind) const override { return kind == 1 ? QStringLiteral("Quill::MIZ") : QString(); }
+};
+
+// Opens files in editor windows, as the workbench layer will.
+class MdiTestForm : public TVURAppMDIForm
+{
+public:
+    void OpenFileInNewWindow(const QString &fileName) override
+    {
+        if (!QFileInfo::exists(fileName))
+            return;
+        opened.append(fileName);
+        auto *editor = NewForm<TVURChildEditSynForm>(this);
+        editor->OpenFile(fileName);
+    }
+    QStringList opened;
+};
