@@ -20,10 +20,12 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPushButton>
 #include <QStatusTipEvent>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -81,30 +83,57 @@ QString ContextPage(int context)
     }
 }
 
-// The identity of the program in a small modal window.
+// The identity of the program in a small modal window: the name and version
+// in large type, then the copyright and the addresses.
 class AboutForm : public TVURDialogForm
 {
 public:
-    explicit AboutForm(QWidget *owner) : TVURDialogForm(owner), m_text(new QLabel(MainPanel()))
+    explicit AboutForm(QWidget *owner)
+        : TVURDialogForm(owner)
+        , m_title(new QLabel(MainPanel()))
+        , m_text(new QLabel(MainPanel()))
     {
         setObjectName(QStringLiteral("AboutForm"));
+        m_title->setObjectName(QStringLiteral("TitleLabel"));
         m_text->setObjectName(QStringLiteral("AboutLabel"));
-        m_text->setTextFormat(Qt::PlainText);
-        m_text->setAlignment(Qt::AlignCenter);
-        m_text->setContentsMargins(24, 16, 24, 16);
+        QFont titleFont = m_title->font();
+        titleFont.setBold(true);
+        titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
+        m_title->setFont(titleFont);
+        for (QLabel *label : {m_title, m_text}) {
+            label->setTextFormat(Qt::PlainText);
+            label->setAlignment(Qt::AlignCenter);
+            label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        }
+        m_title->setContentsMargins(24, 16, 24, 4);
+        m_text->setContentsMargins(24, 4, 24, 16);
+        MainPanel()->layout()->addWidget(m_title);
         MainPanel()->layout()->addWidget(m_text);
         CancelAction()->setVisible(false);
+        // OK alone, in the middle of the row.
+        QHBoxLayout *buttons = ButtonLayout();
+        for (int i = buttons->indexOf(AcceptButton()) + 1; i < buttons->count(); ++i) {
+            if (QSpacerItem *gap = buttons->itemAt(i)->spacerItem())
+                gap->changeSize(0, 0, QSizePolicy::Fixed, QSizePolicy::Minimum);
+        }
+        buttons->addStretch(1);
+        QSizePolicy noPlace = HelpButton()->sizePolicy();
+        noPlace.setRetainSizeWhenHidden(false);
+        HelpButton()->setSizePolicy(noPlace);
+        setMinimumWidth(320);
     }
     void TranslateTexts() override
     {
         TVURDialogForm::TranslateTexts();
         setWindowTitle(TranslateText(QStringLiteral("<PLK>O programie<ENU>About")));
-        QStringList lines{OneLine(Info(1)) + QLatin1Char(' ') + Info(2), Info(6), Info(8), Info(11)};
+        m_title->setText(OneLine(Info(1)) + QLatin1Char(' ') + Info(2));
+        QStringList lines{Info(6), Info(7), Info(8), Info(11)};
         lines.removeAll(QString());
         m_text->setText(lines.join(QLatin1Char('\n')));
     }
 
 private:
+    QLabel *m_title;
     QLabel *m_text;
 };
 

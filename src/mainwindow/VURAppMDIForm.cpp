@@ -500,8 +500,9 @@ void TVURAppMDIForm::WindowMenuUpdate()
         if (!child)
             continue;
         QAction *entry = m_windowMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(child->windowTitle()));
-        entry->setCheckable(true);
-        entry->setChecked(subs.at(i) == m_area->activeSubWindow());
+        // Only the active window carries a check mark.
+        entry->setCheckable(subs.at(i) == m_area->activeSubWindow());
+        entry->setChecked(entry->isCheckable());
         entry->setStatusTip(activateHint);
         connect(entry, &QAction::triggered, this, [this, child] { ActivateChild(child); });
         m_windowEntries.append(entry);

@@ -1,4 +1,5 @@
 #include "EventLoop.h"
+#include "ModalDriver.h"
 #include "VURAppGUI.h"
 #include "VURAppGUIForm.h"
 #include "VURLang.h"
@@ -8,7 +9,9 @@
 
 #include <QAction>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QDir>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStandardPaths>
@@ -99,6 +102,7 @@ private Q_SLOTS:
     void texts_data();
     void texts();
     void companyEntryNeedsACompany();
+    void aboutWindow();
     void commandLine();
     void laterStart();
     void drops();
@@ -255,6 +259,26 @@ void tst_VURAppGUIForm::companyEntryNeedsACompany()
     QVERIFY(!frame->MainAction("HelpCompanyhttpAction")->isVisible());
     QVERIFY(frame->MainAction("HelpSupportmailtoAction")->isVisible());
     QCOMPARE(MenuCaptions(frame->HelpMenu()).mid(4), QStringList({"Mail product support...", "-", "&About..."}));
+}
+
+void tst_VURAppGUIForm::aboutWindow()
+{
+    auto frame = NewFrame();
+    QStringList shown;
+    bool modal = false;
+    {
+        const ModalDriver close([&](QWidget *window) {
+            modal = window->isModal();
+            for (QLabel *label : window->findChildren<QLabel *>())
+                shown.append(label->text());
+            qobject_cast<QDialog *>(window)->accept();
+        });
+        frame->MainAction("HelpAboutAction")->trigger();
+        QVERIFY(close.Done());
+    }
+    QVERIFY(modal);
+    QVERIFY(shown.contains(QStringLiteral("Quill::MIZ 0.34.a")));
+    QVERIFY(shown.contains(QStringLiteral("www.vur-software.eu\nquill-miz@vur-software.eu")));
 }
 
 void tst_VURAppGUIForm::commandLine()

@@ -21,6 +21,10 @@
 #include "VURLang.h"
 #include "VURMessageBoxes.h"
 #include "VURStatusbar.h"
+#include "PlaceholderMainForm.h"
+#include "VMIZApp.h"
+#include "ZOKApp.h"
+#include <QFileInfo>
 #include "VURAppMDIForm.h"
 #include <QMdiArea>
 #include <QMenuBar>
@@ -233,10 +237,9 @@ void VerificationSequence()
     folder.Script(QStringLiteral("ring_1"), "verifier issue 8 33 144\nverifier issue 14 20 4\n"
                                             "verifier issue 14 33 144\nverifier delay 400\n");
     StatusChildHost host;
-    int argc = 1;
-    char arg0[] = "ui_snapshots";
-    char *argv[] = {arg0, nullptr};
-    TestHostApp app(argc, argv, &host);
+    // The status routines reach the host as the program's main window.
+    auto *app = static_cast<TVURAppGUI *>(GetApp());
+    app->SetMainWindow(&host);
     host.resize(760, 480);
     host.show();
     auto *article = NewForm<TVMIZChildEditForm>(&host);
@@ -255,6 +258,7 @@ void VerificationSequence()
     article->MizarRunVerifierActionExecute();
     RunEventLoopFor(300);
     Save(&host, QStringLiteral("chain-3-after"));
+    app->SetMainWindow(nullptr);
     ReleaseSharedHighlighter();
 }
 
@@ -299,45 +303,73 @@ void Dialogs()
     }
 }
 
-// The main window with two articles, their tabs and the Window menu.
+void SaveModal(const QString &name)
+{
+    // Waits for the next modal window, pictures it and closes it.
+    auto *driver = new ModalDriver([name](QWidget *modal) {
+        RunEventLoopFor(300);
+        Save(modal, name);
+        modal->close();
+    });
+    QTimer::singleShot(5000, [driver] { delete driver; });
+}
+
+// The program's main window with three articles, their tabs, the Window
+// menu, the window list and the about window, in both languages.
 void MainWindow()
 {
-    LangManager()->SetLanguage(QStringLiteral("enu"));
-    SetSharedHighlighter(std::make_unique<TVMIZHighlighter>());
     ArticleFolder folder;
     TVMIZHighlighter source;
     QString sample = ExpandSample(source.GetSampleText(), 2);
     sample.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     folder.Write(QStringLiteral("ring_1.miz"), sample.toUtf8());
     folder.Write(QStringLiteral("xboole_0.miz"), "environ\nbegin\n");
-    TVURAppMDIForm form;
-    form.FormCreate();
-    form.resize(900, 600);
-    form.show();
-    RunEventLoopFor(100);
-    for (const char *name : {"ring_1.miz", "xboole_0.miz"}) {
-        auto *article = NewForm<TVMIZChildEditForm>(&form);
-        article->OpenFile(folder.File(QString::fromLatin1(name)));
-        ApplyEditorSettings(article->SynEdit(), EditorSettings(), SharedHighlighter());
-    }
-    RunEventLoopFor(300);
-    Save(&form, QStringLiteral("main-window"));
-    QTimer::singleShot(300, [&form] {
-        if (QMenu *menu = form.WindowMenu(); menu && menu->isVisible()) {
-            Save(menu, QStringLiteral("window-menu"));
-            menu->close();
+    folder.Write(QStringLiteral("card_fil.miz"), "environ\nbegin\n");
+    for (const char *language : {"enu", "plk"}) {
+        const QString suffix = QLatin1Char('-') + QLatin1String(language);
+        LangManager()->SetLanguage(QString::fromLatin1(language));
+        PlaceholderMainForm form;
+        static_cast<TVURAppGUI *>(GetApp())->SetMainWindow(&form);
+        form.FormCreate();
+        LangManager()->SetLanguage(QString::fromLatin1(language));
+        form.LanguageChanged();
+        form.showNormal();
+        form.resize(900, 600);
+        RunEventLoopFor(200);
+        for (const char *name : {"xboole_0.miz", "card_fil.miz", "ring_1.miz"})
+            form.OpenFileInNewWindow(folder.File(QString::fromLatin1(name)));
+        if (auto *article = qobject_cast<TVMIZChildEditForm *>(form.ChildWindows().value(2)))
+            article->SetModified(true);
+        RunEventLoopFor(300);
+        Save(&form, QStringLiteral("main-window") + suffix);
+        QTimer::singleShot(300, [&form, suffix] {
+            if (QMenu *menu = form.WindowMenu(); menu && menu->isVisible()) {
+                Save(menu, QStringLiteral("window-menu") + suffix);
+                menu->close();
+            }
+        });
+        form.WindowMenu()->exec(form.mapToGlobal(QPoint(200, 30)));
+        SaveModal(QStringLiteral("window-list") + suffix);
+        form.MainAction("WindowListAction")->trigger();
+        SaveModal(QStringLiteral("about") + suffix);
+        form.MainAction("HelpAboutAction")->trigger();
+        for (QMdiSubWindow *sub : form.ClientArea()->subWindowList()) {
+            if (auto *article = qobject_cast<TVMIZChildEditForm *>(sub->widget()))
+                article->SetModified(false);
         }
-    });
-    form.WindowMenu()->exec(form.mapToGlobal(QPoint(200, 30)));
-    ReleaseSharedHighlighter();
+        static_cast<TVURAppGUI *>(GetApp())->SetMainWindow(nullptr);
+    }
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
     g_dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    // The main window opens the command line's files; the folder is none.
+    int appArgc = 1;
+    TVMIZApp app(appArgc, argv);
+    SetCurrentApp(&app);
     LangManager()->SetCommandLineOverride(QStringList());
     MessageBoxes();
     RunWindow();
@@ -348,5 +380,6 @@ int main(int argc, char **argv)
     VerificationSequence();
     Dialogs();
     MainWindow();
+    SetCurrentApp(nullptr);
     return 0;
 }
