@@ -218,6 +218,11 @@ TVURLangManager *LangManager()
     return instance.get();
 }
 
+void InstallLangManager(std::unique_ptr<TVURLangManager> manager)
+{
+    ManagerInstance() = std::move(manager);
+}
+
 QString TranslateText(const QString &text)
 {
     QString result = LangManager()->TranslateCurrent(text);

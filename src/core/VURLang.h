@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 
 // Resolves bilingual literals such as "<PLK>Błąd<ENU>Error" into the current
@@ -56,6 +57,10 @@ private:
 // The one manager: created on first use (RegisterLanguages, then
 // SelectSystemLanguage); every call applies the "-lang:" arguments again.
 TVURLangManager *LangManager();
+
+// Makes the manager the process-wide one, in place of any earlier one; for a
+// product with languages of its own, before the first text is resolved.
+void InstallLangManager(std::unique_ptr<TVURLangManager> manager);
 
 // Resolution into the current language, then "\n" (backslash, n) -> CR LF.
 QString TranslateText(const QString &text);

@@ -197,7 +197,9 @@ TVURAppGUIForm::~TVURAppGUIForm()
 
 void TVURAppGUIForm::WriteSettingsOnce()
 {
-    if (m_settingsWritten || !m_recents)
+    // A window that never read the settings would write its defaults over
+    // the user's own.
+    if (m_settingsWritten || !m_settingsRead)
         return;
     m_settingsWritten = true;
     try {
@@ -251,6 +253,7 @@ void TVURAppGUIForm::FormCreate()
     m_statusbar = CreateStatusbar();
     PlaceStatusbar();
     ReadAllSettings();
+    m_settingsRead = true;
     TVURWindowForm::FormCreate();
     if (m_statusbar)
         m_statusbar->FormCreate();
@@ -264,8 +267,9 @@ void TVURAppGUIForm::CheckLanguageFiles()
 {
     if (!LangManager()->Languages().isEmpty())
         return;
-    ShowError(QStringLiteral("<PLK>Błąd aplikacji w obsłudze języków (brak plików językowych).<ENU>Error in application "
-                             "language support (no language files found)."));
+    // Without a language no bilingual text can be resolved; the English
+    // wording is shown as it stands.
+    ShowError(QStringLiteral("Error in application language support (no language files found)."));
     throw EVURTerminate(6);
 }
 

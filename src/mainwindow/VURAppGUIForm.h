@@ -129,5 +129,6 @@ private:
     QString m_hint;
     bool m_startMaximized = true;
     bool m_shownOnce = false;
+    bool m_settingsRead = false;
     bool m_settingsWritten = false;
 };

@@ -1,5 +1,7 @@
 #include "EventLoop.h"
+#include "MessageBoxRecorder.h"
 #include "ModalDriver.h"
+#include "VURKernel.h"
 #include "VURAppGUI.h"
 #include "VURAppGUIForm.h"
 #include "VURLang.h"
@@ -103,6 +105,7 @@ private Q_SLOTS:
     void texts();
     void companyEntryNeedsACompany();
     void aboutWindow();
+    void noLanguages();
     void commandLine();
     void laterStart();
     void drops();
@@ -279,6 +282,27 @@ void tst_VURAppGUIForm::aboutWindow()
     QVERIFY(modal);
     QVERIFY(shown.contains(QStringLiteral("Quill::MIZ 0.34.a")));
     QVERIFY(shown.contains(QStringLiteral("www.vur-software.eu\nquill-miz@vur-software.eu")));
+}
+
+void tst_VURAppGUIForm::noLanguages()
+{
+    // A manager that knows no language: the window never comes up.
+    InstallLangManager(std::make_unique<TVURLangManager>());
+    MessageBoxRecorder boxes;
+    int exitCode = -1;
+    try {
+        auto frame = NewFrame();
+    } catch (const EVURTerminate &terminate) {
+        exitCode = terminate.ExitCode();
+    }
+    auto restored = std::make_unique<TVURLangManager>();
+    restored->RegisterLanguages();
+    InstallLangManager(std::move(restored));
+    LangManager()->SetCommandLineOverride(QStringList());
+    LangManager()->SetLanguage(QStringLiteral("enu"));
+    QCOMPARE(exitCode, 6);
+    QCOMPARE(boxes.texts, QStringList({"Error in application language support (no language files found)."}));
+    QVERIFY(!QFile::exists(SettingsFile()));
 }
 
 void tst_VURAppGUIForm::commandLine()
