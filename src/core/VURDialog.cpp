@@ -14,15 +14,6 @@
 
 namespace {
 
-QPushButton *MakeButton(const char *name, QWidget *parent)
-{
-    auto *button = new QPushButton(parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setMinimumSize(75, 25);
-    button->setAutoDefault(false);
-    return button;
-}
-
 QAction *MakeAction(const char *name, QObject *parent)
 {
     auto *action = new QAction(parent);
@@ -31,6 +22,15 @@ QAction *MakeAction(const char *name, QObject *parent)
 }
 
 } // namespace
+
+QPushButton *CreateDialogButton(const char *name, QWidget *parent)
+{
+    auto *button = new QPushButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setMinimumSize(75, 25);
+    button->setAutoDefault(false);
+    return button;
+}
 
 void BindButtonToAction(QPushButton *button, QAction *action)
 {
@@ -55,9 +55,9 @@ TVURDialogForm::TVURDialogForm(QWidget *owner)
     , m_acceptAction(MakeAction("AcceptAction", this))
     , m_cancelAction(MakeAction("CancelAction", this))
     , m_helpAction(MakeAction("HelpAction", this))
-    , m_acceptButton(MakeButton("AcceptButton", m_buttonPanel))
-    , m_cancelButton(MakeButton("CancelButton", m_buttonPanel))
-    , m_helpButton(MakeButton("HelpButton", m_buttonPanel))
+    , m_acceptButton(CreateDialogButton("AcceptButton", m_buttonPanel))
+    , m_cancelButton(CreateDialogButton("CancelButton", m_buttonPanel))
+    , m_helpButton(CreateDialogButton("HelpButton", m_buttonPanel))
 {
     setWindowFlags(windowFlags() | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint
                    | Qt::WindowCloseButtonHint);

@@ -78,6 +78,10 @@ private:
     bool m_centred = false;
 };
 
+// A button for a dialog's button row: at least 75 by 25 pixels, and Enter
+// presses it only when it is made the default.
+QPushButton *CreateDialogButton(const char *name, QWidget *parent);
+
 // Makes a button follow an action: text, hint, enabled and visible state,
 // and a click triggers it.
 void BindButtonToAction(QPushButton *button, QAction *action);

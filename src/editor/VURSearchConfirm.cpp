@@ -10,25 +10,12 @@
 #include <QPushButton>
 #include <QStyle>
 
-namespace {
-
-QPushButton *RowButton(QWidget *parent, const char *name)
-{
-    auto *button = new QPushButton(parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setMinimumSize(75, 25);
-    button->setAutoDefault(false);
-    return button;
-}
-
-} // namespace
-
 TVURSearchConfirmForm::TVURSearchConfirmForm(QWidget *owner)
     : TVURDialogForm(owner)
     , m_confirmImage(new QLabel(MainPanel()))
     , m_confirmLabel(new QLabel(MainPanel()))
-    , m_noButton(RowButton(ButtonPanel(), "NoButton"))
-    , m_allButton(RowButton(ButtonPanel(), "AllButton"))
+    , m_noButton(CreateDialogButton("NoButton", ButtonPanel()))
+    , m_allButton(CreateDialogButton("AllButton", ButtonPanel()))
 {
     setObjectName(QStringLiteral("VURSearchConfirmForm"));
     SetHelpKeyword(QStringLiteral("SearchConfirm"));

@@ -16,7 +16,7 @@ TVURSearchReplaceForm::TVURSearchReplaceForm(QWidget *owner)
     , m_replaceComboBox(nullptr)
     , m_promptCheckBox(new QCheckBox)
     , m_replaceAllAction(new QAction(this))
-    , m_replaceAllButton(new QPushButton(ButtonPanel()))
+    , m_replaceAllButton(CreateDialogButton("ReplaceAllButton", ButtonPanel()))
 {
     setObjectName(QStringLiteral("VURSearchReplaceForm"));
     SetHelpKeyword(QStringLiteral("SearchReplace"));
@@ -27,9 +27,6 @@ TVURSearchReplaceForm::TVURSearchReplaceForm(QWidget *owner)
     setTabOrder(FindComboBox(), m_replaceComboBox);
 
     m_replaceAllAction->setObjectName(QStringLiteral("ReplaceAllAction"));
-    m_replaceAllButton->setObjectName(QStringLiteral("ReplaceAllButton"));
-    m_replaceAllButton->setMinimumSize(75, 25);
-    m_replaceAllButton->setAutoDefault(false);
     const int acceptIndex = ButtonLayout()->indexOf(AcceptButton());
     ButtonLayout()->insertWidget(acceptIndex + 1, m_replaceAllButton);
     ButtonLayout()->insertSpacing(acceptIndex + 1, 5);

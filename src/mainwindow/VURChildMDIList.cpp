@@ -29,15 +29,6 @@ bool IsModifiedDocument(TVURChildMDIForm *child)
     return document && document->GetModified();
 }
 
-QPushButton *MakeButton(const char *name, QWidget *parent)
-{
-    auto *button = new QPushButton(parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setMinimumSize(75, 25);
-    button->setAutoDefault(false);
-    return button;
-}
-
 } // namespace
 
 TVURChildMDIListForm::TVURChildMDIListForm(TVURAppMDIForm *host, Mode mode)
@@ -46,12 +37,12 @@ TVURChildMDIListForm::TVURChildMDIListForm(TVURAppMDIForm *host, Mode mode)
     , m_mode(mode)
     , m_listLabel(new QLabel(MainPanel()))
     , m_windowsListView(new QTreeWidget(MainPanel()))
-    , m_gotoButton(MakeButton("GotoButton", MainPanel()))
-    , m_activateButton(MakeButton("ActivateButton", MainPanel()))
-    , m_saveButton(MakeButton("SaveButton", MainPanel()))
-    , m_saveAllButton(MakeButton("SaveAllButton", MainPanel()))
-    , m_closeButton(MakeButton("CloseButton", MainPanel()))
-    , m_closeAllButton(MakeButton("CloseAllButton", MainPanel()))
+    , m_gotoButton(CreateDialogButton("GotoButton", MainPanel()))
+    , m_activateButton(CreateDialogButton("ActivateButton", MainPanel()))
+    , m_saveButton(CreateDialogButton("SaveButton", MainPanel()))
+    , m_saveAllButton(CreateDialogButton("SaveAllButton", MainPanel()))
+    , m_closeButton(CreateDialogButton("CloseButton", MainPanel()))
+    , m_closeAllButton(CreateDialogButton("CloseAllButton", MainPanel()))
 {
     setObjectName(QStringLiteral("VURChildMDIListForm"));
     m_listLabel->setObjectName(QStringLiteral("ListLabel"));

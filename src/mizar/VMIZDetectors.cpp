@@ -89,12 +89,11 @@ TVMIZDetectorsDialog::TVMIZDetectorsDialog(QWidget *owner)
     : TVURDialogForm(owner)
     , m_checksLabel(new QLabel(MainPanel()))
     , m_checksListBox(new QListWidget(MainPanel()))
-    , m_allButton(new QPushButton(ButtonPanel()))
+    , m_allButton(CreateDialogButton("AllButton", ButtonPanel()))
 {
     setObjectName(QStringLiteral("VMIZDetectorsDialog"));
     m_checksLabel->setObjectName(QStringLiteral("ChecksLabel"));
     m_checksListBox->setObjectName(QStringLiteral("ChecksListBox"));
-    m_allButton->setObjectName(QStringLiteral("AllButton"));
 
     // The label at (8, 8), the list at (8, 24) filling the rest.
     auto *layout = static_cast<QVBoxLayout *>(MainPanel()->layout());
@@ -109,8 +108,6 @@ TVMIZDetectorsDialog::TVMIZDetectorsDialog(QWidget *owner)
 
     // OK, All and Cancel side by side: All ends 4 pixels before Cancel and
     // OK 6 pixels before All.
-    m_allButton->setMinimumSize(75, 25);
-    m_allButton->setAutoDefault(false);
     QHBoxLayout *buttons = ButtonLayout();
     const int acceptIndex = buttons->indexOf(AcceptButton());
     if (QSpacerItem *gap = buttons->itemAt(acceptIndex + 1)->spacerItem())

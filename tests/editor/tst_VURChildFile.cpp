@@ -52,19 +52,6 @@ public:
 
 
 // Answers the next message box with a standard button and keeps its text.
-std::unique_ptr<ModalDriver> Answer(QMessageBox::StandardButton button, QString *text = nullptr)
-{
-    return std::make_unique<ModalDriver>([button, text](QWidget *modal) {
-        auto *box = qobject_cast<QMessageBox *>(modal);
-        if (!box || !box->button(button))
-            return false;
-        if (text)
-            *text = box->text();
-        box->button(button)->click();
-        return true;
-    });
-}
-
 // Answers every message box that comes up: Yes where there is one, else OK,
 // and keeps their texts in order.
 class BoxAnswerer
@@ -283,7 +270,7 @@ void tst_VURChildFile::failedSaveKeepsPreviousContent()
     document->SetModified(true);
     document->failAfterBytes = 5;
     QString shown;
-    const auto driver = Answer(QMessageBox::Ok, &shown);
+    const auto driver = AnswerBox(QMessageBox::Ok, &shown);
     document->SaveFile();
     QCOMPARE(shown, QStringLiteral("Error saving file:\n\"%1\".\n\nProbably disk out of space.").arg(file));
     QVERIFY(document->GetModified());
@@ -302,7 +289,7 @@ void tst_VURChildFile::saveIntoReadOnlyPlace()
     document->SetFileName(target);
     document->SetUntitled(false);
     QString shown;
-    const auto driver = Answer(QMessageBox::Ok, &shown);
+    const auto driver = AnswerBox(QMessageBox::Ok, &shown);
     document->SaveFile();
     QCOMPARE(shown, QStringLiteral("Error saving file:\n\"%1\".\n\nPath not found.").arg(target));
     QVERIFY(document->GetModified());
@@ -322,7 +309,7 @@ void tst_VURChildFile::saveIntoReadOnlyFolder()
     document->text = QStringLiteral("new\n");
     document->SetModified(true);
     QString shown;
-    const auto driver = Answer(QMessageBox::Ok, &shown);
+    const auto driver = AnswerBox(QMessageBox::Ok, &shown);
     document->SaveFile();
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QCOMPARE(shown, QStringLiteral("Error saving file:\n\"%1\".\n\nAccess denied.").arg(file));
@@ -345,7 +332,7 @@ void tst_VURChildFile::saveAsRefusesAnotherOpenDocument()
     document->SetModified(true);
     const auto dialog = ChooseFile(taken);
     QString shown;
-    const auto box = Answer(QMessageBox::Ok, &shown);
+    const auto box = AnswerBox(QMessageBox::Ok, &shown);
     document->SaveFileAs();
     QCOMPARE(shown, QStringLiteral("Cannot save to an opened file."));
     QVERIFY(document->GetUntitled());
@@ -409,14 +396,14 @@ void tst_VURChildFile::changedOnDiskAsksFirst()
     document->text = QStringLiteral("mine\n");
     document->SetModified(true);
     {
-        const auto driver = Answer(QMessageBox::No);
+        const auto driver = AnswerBox(QMessageBox::No);
         document->SaveFile();
     }
     QCOMPARE(ReadBytes(file), QByteArray("changed by another program, longer\n"));
     QVERIFY(document->GetModified());
     {
         QString shown;
-        const auto driver = Answer(QMessageBox::Yes, &shown);
+        const auto driver = AnswerBox(QMessageBox::Yes, &shown);
         document->SaveFile();
         QVERIFY(shown.contains(QLatin1String("was changed by another program")));
     }
@@ -452,7 +439,7 @@ void tst_VURChildFile::closeQuery()
     document->text = QStringLiteral("edited\n");
     document->SetModified(true);
     QString shown;
-    const auto driver = Answer(QMessageBox::StandardButton(answer), &shown);
+    const auto driver = AnswerBox(QMessageBox::StandardButton(answer), &shown);
     document->FileCloseActionExecute();
     QCOMPARE(shown, QStringLiteral("Changes in file not saved:\n\"%1\".\n\nSave now?").arg(file));
     RunEventLoopFor(50);
@@ -474,7 +461,7 @@ void tst_VURChildFile::closeUntitledAfterEditCancelledSaveAs()
     document = NewDocument();
     document->InitUntitled(2);
     document->SetModified(true);
-    const auto box = Answer(QMessageBox::Yes);
+    const auto box = AnswerBox(QMessageBox::Yes);
     QTimer later;
     std::unique_ptr<ModalDriver> dialog;
     later.setSingleShot(true);

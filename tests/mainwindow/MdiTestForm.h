@@ -7,6 +7,9 @@
 #include "VURAppMDIForm.h"
 #include "VURChildEditSyn.h"
 
+#include "EventLoop.h"
+
+#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -30,5 +33,19 @@ public:
         auto *editor = NewForm<TVURChildEditSynForm>(this);
         editor->OpenFile(fileName);
     }
+    // Writes the file when it is missing, opens it as a user would and
+    // returns the window that is active then.
+    TVURChildEditSynForm *OpenArticle(const QString &path)
+    {
+        QFile file(path);
+        if (!file.exists() && file.open(QIODevice::WriteOnly))
+            file.write("begin\n");
+        file.close();
+        bool stop = false;
+        OpenOrActivateFile(path, stop);
+        RunEventLoopFor(20);
+        return qobject_cast<TVURChildEditSynForm *>(ActiveChildForm());
+    }
+
     QStringList opened;
 };

@@ -37,19 +37,6 @@ public:
 
 using MainForm = MdiTestForm;
 
-std::unique_ptr<ModalDriver> Answer(QMessageBox::StandardButton button, QString *question = nullptr)
-{
-    return std::make_unique<ModalDriver>([button, question](QWidget *modal) {
-        auto *box = qobject_cast<QMessageBox *>(modal);
-        if (!box)
-            return false;
-        if (question)
-            *question = box->text();
-        box->button(button)->click();
-        return true;
-    });
-}
-
 QString Name(TVURChildMDIForm *child)
 {
     auto *document = dynamic_cast<TVURChildFileForm *>(child);
@@ -75,18 +62,7 @@ private Q_SLOTS:
     void tabStripRemembered();
 
 private:
-    TVURChildEditSynForm *Open(const QString &name)
-    {
-        const QString path = m_dir.filePath(name);
-        QFile file(path);
-        if (!file.exists() && file.open(QIODevice::WriteOnly))
-            file.write("begin\n");
-        file.close();
-        bool stop = false;
-        m_form->OpenOrActivateFile(path, stop);
-        RunEventLoopFor(20);
-        return qobject_cast<TVURChildEditSynForm *>(m_form->ActiveChildForm());
-    }
+    TVURChildEditSynForm *Open(const QString &name) { return m_form->OpenArticle(m_dir.filePath(name)); }
     QStringList Order() const
     {
         QStringList names;
@@ -167,7 +143,7 @@ void tst_VURAppMDIForm::openOrActivate()
     QString question;
     bool stop = false;
     {
-        const auto no = Answer(QMessageBox::No, &question);
+        const auto no = AnswerBox(QMessageBox::No, &question);
         m_form->OpenOrActivateFile(m_dir.filePath(QStringLiteral("a.miz")), stop);
     }
     QCOMPARE(question, QStringLiteral("Selected file is already opened.\nSwitch to its window?"));
@@ -175,19 +151,19 @@ void tst_VURAppMDIForm::openOrActivate()
     QCOMPARE(m_form->ActiveChildForm(), b);
     QCOMPARE(m_form->ClientArea()->subWindowList().size(), 2);
     {
-        const auto cancel = Answer(QMessageBox::Cancel);
+        const auto cancel = AnswerBox(QMessageBox::Cancel);
         m_form->OpenOrActivateFile(m_dir.filePath(QStringLiteral("a.miz")), stop);
     }
     QVERIFY(stop);
     stop = false;
     {
-        const auto yes = Answer(QMessageBox::Yes);
+        const auto yes = AnswerBox(QMessageBox::Yes);
         m_form->OpenOrActivateFile(m_dir.path() + QStringLiteral("/./a.miz"), stop);
     }
     QCOMPARE(m_form->ActiveChildForm(), a);
     QCOMPARE(m_form->opened.size(), 2);
     // Cancel in a drop stops the files after it.
-    const auto cancel = Answer(QMessageBox::Cancel);
+    const auto cancel = AnswerBox(QMessageBox::Cancel);
     m_form->OpenDroppedFiles({m_dir.filePath(QStringLiteral("b.miz")), m_dir.filePath(QStringLiteral("c.miz"))});
     QCOMPARE(m_form->opened.size(), 2);
 }

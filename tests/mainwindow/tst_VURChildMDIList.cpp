@@ -25,17 +25,6 @@ char *g_argv[] = {g_arg0, nullptr};
 
 using Mode = TVURChildMDIListForm::Mode;
 
-std::unique_ptr<ModalDriver> Answer(QMessageBox::StandardButton button)
-{
-    return std::make_unique<ModalDriver>([button](QWidget *modal) {
-        auto *box = qobject_cast<QMessageBox *>(modal);
-        if (!box)
-            return false;
-        box->button(button)->click();
-        return true;
-    });
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(TVURChildMDIListForm::Mode)
@@ -56,18 +45,7 @@ private Q_SLOTS:
     void fromTheMainWindow();
 
 private:
-    TVURChildEditSynForm *Open(const QString &name)
-    {
-        const QString path = m_dir.filePath(name);
-        QFile file(path);
-        if (!file.exists() && file.open(QIODevice::WriteOnly))
-            file.write("begin\n");
-        file.close();
-        bool stop = false;
-        m_form->OpenOrActivateFile(path, stop);
-        RunEventLoopFor(20);
-        return qobject_cast<TVURChildEditSynForm *>(m_form->ActiveChildForm());
-    }
+    TVURChildEditSynForm *Open(const QString &name) { return m_form->OpenArticle(m_dir.filePath(name)); }
     TVURChildEditSynForm *Untitled()
     {
         auto *editor = NewForm<TVURChildEditSynForm>(m_form.get());
@@ -249,7 +227,7 @@ void tst_VURChildMDIList::closeAllStopsAtARefusal()
     Modify(b);
     const auto dialog = List(Mode::Documents);
     {
-        const auto cancel = Answer(QMessageBox::Cancel);
+        const auto cancel = AnswerBox(QMessageBox::Cancel);
         dialog->CloseAllButtonClick();
         QVERIFY(cancel->Done());
     }
@@ -260,7 +238,7 @@ void tst_VURChildMDIList::closeAllStopsAtARefusal()
     QCOMPARE(dialog->SelectedWindow(), b);
     // Answering No closes the rest without saving.
     {
-        const auto no = Answer(QMessageBox::No);
+        const auto no = AnswerBox(QMessageBox::No);
         dialog->CloseAllButtonClick();
     }
     QCOMPARE(ChildCount(), 0);

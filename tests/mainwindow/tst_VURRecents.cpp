@@ -32,18 +32,6 @@ QStringList Names(const TVURRecents_Handler &recents)
     return names;
 }
 
-std::unique_ptr<ModalDriver> Answer(QMessageBox::StandardButton button, QString *question)
-{
-    return std::make_unique<ModalDriver>([button, question](QWidget *modal) {
-        auto *box = qobject_cast<QMessageBox *>(modal);
-        if (!box)
-            return false;
-        *question = box->text();
-        box->button(button)->click();
-        return true;
-    });
-}
-
 } // namespace
 
 class tst_VURRecents : public QObject
@@ -190,12 +178,12 @@ void tst_VURRecents::removeAll()
     m_recents.BuildMenu(&menu, {});
     QString question;
     {
-        const auto no = Answer(QMessageBox::No, &question);
+        const auto no = AnswerBox(QMessageBox::No, &question);
         menu.actions().last()->trigger();
     }
     QCOMPARE(question, QStringLiteral("Remove all recent file entries?"));
     QCOMPARE(m_recents.List().Count(), 2);
-    const auto yes = Answer(QMessageBox::Yes, &question);
+    const auto yes = AnswerBox(QMessageBox::Yes, &question);
     menu.actions().last()->trigger();
     QCOMPARE(m_recents.List().Count(), 0);
     m_recents.NoteClosed(a);
@@ -214,7 +202,7 @@ void tst_VURRecents::removeObsolete()
     QVERIFY(menu.actions().at(0)->isEnabled());
     QVERIFY(!menu.actions().at(1)->isEnabled());
     QString question;
-    const auto yes = Answer(QMessageBox::Yes, &question);
+    const auto yes = AnswerBox(QMessageBox::Yes, &question);
     menu.actions().at(3)->trigger();
     QCOMPARE(question, QStringLiteral("Remove obsolete recent file entries?"));
     QCOMPARE(Names(m_recents), QStringList{"kept.miz"});

@@ -5,10 +5,13 @@
 // modal loop.
 
 #include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <type_traits>
 
 class ModalDriver
@@ -49,3 +52,18 @@ private:
     QWidget *m_declined = nullptr;
     bool m_done = false;
 };
+
+// Answers the next message box that has the button by clicking it, and
+// keeps its text when asked to.
+inline std::unique_ptr<ModalDriver> AnswerBox(QMessageBox::StandardButton button, QString *text = nullptr)
+{
+    return std::make_unique<ModalDriver>([button, text](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (!box || !box->button(button))
+            return false;
+        if (text)
+            *text = box->text();
+        box->button(button)->click();
+        return true;
+    });
+}
