@@ -3,7 +3,6 @@
 #include "VMIZDetectors.h"
 #include "VURChildFile.h"
 #include "VURDialogs.h"
-#include "VUREditorSettings.h"
 #include "VURKernel.h"
 #include "VURLang.h"
 #include "VURMessageBoxes.h"
@@ -14,8 +13,10 @@
 #include <QFileInfo>
 
 PlaceholderMainForm::PlaceholderMainForm(QWidget *parent)
-    : TVURAppMDIForm(parent)
+    : TVURAppScriptForm(parent)
 {
+    // The preferences come with the workbench.
+    MainAction("EditPrefsAction")->setEnabled(false);
 }
 
 PlaceholderMainForm::~PlaceholderMainForm()
@@ -26,7 +27,7 @@ PlaceholderMainForm::~PlaceholderMainForm()
 void PlaceholderMainForm::FormCreate()
 {
     CreateSharedHighlighter();
-    TVURAppMDIForm::FormCreate();
+    TVURAppScriptForm::FormCreate();
 }
 
 void PlaceholderMainForm::OpenFileInNewWindow(const QString &fileName)
@@ -55,18 +56,14 @@ void PlaceholderMainForm::OpenFileInNewWindow(const QString &fileName)
 
 void PlaceholderMainForm::LoadSettings(IVURSettings &reader)
 {
-    TVURAppMDIForm::LoadSettings(reader);
-    LoadEditorSettings(reader, GetSettingsRoot());
-    ReadColors(reader, GetSettingsRoot());
+    TVURAppScriptForm::LoadSettings(reader);
     LoadMiscSettings(reader, GetSettingsRoot());
     LoadDetectorSettings(reader, GetSettingsRoot());
 }
 
 void PlaceholderMainForm::SaveSettings(IVURSettings &writer)
 {
-    TVURAppMDIForm::SaveSettings(writer);
-    SaveEditorSettings(writer, GetSettingsRoot());
-    WriteColors(writer, GetSettingsRoot());
+    TVURAppScriptForm::SaveSettings(writer);
     SaveMiscSettings(writer, GetSettingsRoot());
     SaveDetectorSettings(writer, GetSettingsRoot());
 }

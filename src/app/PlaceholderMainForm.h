@@ -1,12 +1,11 @@
 #pragma once
 
-#include "VURAppMDIForm.h"
+#include "VURAppScriptForm.h"
 
-// The main window until the workbench's menus and toolbar arrive: the
-// document windows with their tabs and Window menu, articles opened from
-// the command line, a later start, drops and recent files, and the
-// settings of the article windows.
-class PlaceholderMainForm : public TVURAppMDIForm
+// The main window until the article workbench's own arrives: the editing
+// menus and toolbar over article windows, articles opened from the command
+// line, a later start, drops and recent files, and the article settings.
+class PlaceholderMainForm : public TVURAppScriptForm
 {
     Q_OBJECT
 

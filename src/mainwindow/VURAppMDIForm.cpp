@@ -384,8 +384,8 @@ void TVURAppMDIForm::ChildActionListUpdate()
         }
         proxy->setVisible(bound->isVisible());
         if (bound->isVisible()) {
+            // Group membership is fixed by the layer that made the proxy.
             proxy->setEnabled(bound->isEnabled());
-            proxy->setActionGroup(nullptr);
             proxy->setCheckable(bound->isCheckable());
             proxy->setChecked(bound->isChecked());
         }

@@ -5,6 +5,7 @@
 
 #include "VURAppGUI.h"
 #include "VURAppMDIForm.h"
+#include "VURAppScriptForm.h"
 #include "VURChildEditSyn.h"
 
 #include "EventLoop.h"
@@ -22,7 +23,8 @@ public:
 };
 
 // Opens files in editor windows, as the workbench layer will.
-class MdiTestForm : public TVURAppMDIForm
+template<class Base>
+class MdiTestFormOf : public Base
 {
 public:
     void OpenFileInNewWindow(const QString &fileName) override
@@ -30,7 +32,7 @@ public:
         if (!QFileInfo::exists(fileName))
             return;
         opened.append(fileName);
-        auto *editor = NewForm<TVURChildEditSynForm>(this);
+        auto *editor = NewForm<TVURChildEditSynForm>(static_cast<QWidget *>(this));
         editor->OpenFile(fileName);
     }
     // Writes the file when it is missing, opens it as a user would and
@@ -42,10 +44,12 @@ public:
             file.write("begin\n");
         file.close();
         bool stop = false;
-        OpenOrActivateFile(path, stop);
+        this->OpenOrActivateFile(path, stop);
         RunEventLoopFor(20);
-        return qobject_cast<TVURChildEditSynForm *>(ActiveChildForm());
+        return qobject_cast<TVURChildEditSynForm *>(this->ActiveChildForm());
     }
 
     QStringList opened;
 };
+
+using MdiTestForm = MdiTestFormOf<TVURAppMDIForm>;
