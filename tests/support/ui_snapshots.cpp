@@ -26,6 +26,8 @@
 #include "ZOKApp.h"
 #include <QFileInfo>
 #include "VURAppMDIForm.h"
+#include "VURToolbarImages.h"
+#include <QPainter>
 #include <QMdiArea>
 #include <QMenuBar>
 
@@ -342,13 +344,20 @@ void MainWindow()
             article->SetModified(true);
         RunEventLoopFor(300);
         Save(&form, QStringLiteral("main-window") + suffix);
-        QTimer::singleShot(300, [&form, suffix] {
-            if (QMenu *menu = form.WindowMenu(); menu && menu->isVisible()) {
-                Save(menu, QStringLiteral("window-menu") + suffix);
-                menu->close();
-            }
-        });
-        form.WindowMenu()->exec(form.mapToGlobal(QPoint(200, 30)));
+        const QList<std::pair<QMenu *, const char *>> menus = {
+            {form.FileMenu(), "file-menu"},     {form.EditMenu(), "edit-menu"},
+            {form.SearchMenu(), "search-menu"}, {form.MacroMenu(), "macro-menu"},
+            {form.ProcessMenu(), "process-menu"}, {form.WindowMenu(), "window-menu"}};
+        for (const auto &[menu, name] : menus) {
+            const QString file = QLatin1String(name) + suffix;
+            QTimer::singleShot(300, [menu, file] {
+                if (menu->isVisible()) {
+                    Save(menu, file);
+                    menu->close();
+                }
+            });
+            menu->exec(form.mapToGlobal(QPoint(200, 30)));
+        }
         SaveModal(QStringLiteral("window-list") + suffix);
         form.MainAction("WindowListAction")->trigger();
         SaveModal(QStringLiteral("about") + suffix);
@@ -359,6 +368,29 @@ void MainWindow()
         }
         static_cast<TVURAppGUI *>(GetApp())->SetMainWindow(nullptr);
     }
+}
+
+// Every drawn toolbar picture at 16, 24 and 32 pixels, at twice the scale,
+// and disabled.
+void ToolbarIcons()
+{
+    const QStringList commands = VURToolbarImages::DrawnCommands();
+    const int cell = 40;
+    QImage sheet(cell * 5, cell * int(commands.size()), QImage::Format_ARGB32);
+    sheet.fill(Qt::white);
+    QPainter painter(&sheet);
+    for (int row = 0; row < commands.size(); ++row) {
+        const QIcon icon = VURToolbarImages::DrawnIcon(commands.at(row));
+        int column = 0;
+        for (int size : {16, 24, 32})
+            painter.drawPixmap(column++ * cell + 4, row * cell + 4, icon.pixmap(QSize(size, size)));
+        QPixmap sharp = icon.pixmap(QSize(16, 16), 2.0);
+        sharp.setDevicePixelRatio(1.0);
+        painter.drawPixmap(column++ * cell + 4, row * cell + 4, sharp);
+        painter.drawPixmap(column * cell + 4, row * cell + 4, icon.pixmap(QSize(16, 16), QIcon::Disabled));
+    }
+    painter.end();
+    sheet.save(g_dir + QStringLiteral("/toolbar-icons.png"));
 }
 
 } // namespace
@@ -380,6 +412,7 @@ int main(int argc, char **argv)
     VerificationSequence();
     Dialogs();
     MainWindow();
+    ToolbarIcons();
     SetCurrentApp(nullptr);
     return 0;
 }
