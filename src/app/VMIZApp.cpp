@@ -1,6 +1,6 @@
 #include "VMIZApp.h"
 
-#include "PlaceholderMainForm.h"
+#include "VMIZMainForm.h"
 #include "VMIZFiles.h"
 #include "VMIZHighlighter.h"
 #include "VMIZChildEdit.h"
@@ -52,7 +52,7 @@ void TVMIZApp::CreateForms()
     m_images = std::make_unique<TVURImages_DataModule>();
     // The first window created is the main window: the status routines
     // reach it already while it sets its texts.
-    auto mainForm = std::make_unique<PlaceholderMainForm>();
+    auto mainForm = std::make_unique<TVMIZMainForm>();
     SetMainWindow(mainForm.get());
     mainForm->FormCreate();
     mainForm->show();

@@ -136,12 +136,15 @@ QToolButton *TVURToolbarScriptPane::AddButton(const ButtonSpec &spec, QAction *b
     return button;
 }
 
-void TVURToolbarScriptPane::InsertGroup(const char *separator, const QList<ButtonSpec> &buttons, const char *before)
+void TVURToolbarScriptPane::InsertGroup(const char *separator, const QList<ButtonSpec> &buttons, const char *groupOf)
 {
+    // In front of the separator that opens the button's group.
+    const QList<QAction *> entries = m_toolBar->actions();
     QAction *at = nullptr;
-    for (QAction *entry : m_toolBar->actions()) {
-        if (QWidget *widget = m_toolBar->widgetForAction(entry); widget && widget->objectName() == QLatin1String(before))
-            at = entry;
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        QWidget *widget = m_toolBar->widgetForAction(entries.at(i));
+        if (widget && widget->objectName() == QLatin1String(groupOf))
+            at = entries.at(i > 0 ? i - 1 : i);
     }
     AddSeparator(separator, at);
     for (const ButtonSpec &spec : buttons)

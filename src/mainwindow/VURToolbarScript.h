@@ -39,8 +39,8 @@ public:
 
 protected:
     // Adds a group (a separator named `separator`, then the buttons) just
-    // before the widget named `before`, or at the end.
-    void InsertGroup(const char *separator, const QList<ButtonSpec> &buttons, const char *before);
+    // before the group of the button named `groupOf`, or at the end.
+    void InsertGroup(const char *separator, const QList<ButtonSpec> &buttons, const char *groupOf);
 
 private:
     QWidget *AddSeparator(const char *name, QAction *before);

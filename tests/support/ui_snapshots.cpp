@@ -21,7 +21,7 @@
 #include "VURLang.h"
 #include "VURMessageBoxes.h"
 #include "VURStatusbar.h"
-#include "PlaceholderMainForm.h"
+#include "VMIZMainForm.h"
 #include "VMIZApp.h"
 #include "ZOKApp.h"
 #include <QFileInfo>
@@ -330,7 +330,7 @@ void MainWindow()
     for (const char *language : {"enu", "plk"}) {
         const QString suffix = QLatin1Char('-') + QLatin1String(language);
         LangManager()->SetLanguage(QString::fromLatin1(language));
-        PlaceholderMainForm form;
+        TVMIZMainForm form;
         static_cast<TVURAppGUI *>(GetApp())->SetMainWindow(&form);
         form.FormCreate();
         LangManager()->SetLanguage(QString::fromLatin1(language));

@@ -1,0 +1,171 @@
+// The program's main window over the real article windows: the Mizar and
+// Help menus, the toolbar groups, File New with the template and the open
+// rules.
+#include "EventLoop.h"
+#include "MessageBoxRecorder.h"
+#include "VMIZApp.h"
+#include "VMIZMainForm.h"
+#include "VURChildEditSyn.h"
+#include "VURLang.h"
+#include "VURRecents.h"
+#include "VURToolbarScript.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QAction>
+#include <QMenu>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+int g_argc = 1;
+char g_arg0[] = "tst_VMIZMainForm";
+char *g_argv[] = {g_arg0, nullptr};
+
+QStringList Entries(QMenu *menu)
+{
+    QStringList entries;
+    for (QAction *action : menu->actions()) {
+        if (action->isVisible())
+            entries.append(action->isSeparator() ? QStringLiteral("-") : action->text().trimmed());
+    }
+    return entries;
+}
+
+} // namespace
+
+class tst_VMIZMainForm : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void mizarMenu();
+    void editAndHelpMenus();
+    void toolbarGroups();
+    void fileNew();
+    void missingFile();
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<TVMIZApp> m_app;
+    std::unique_ptr<TVMIZMainForm> m_form;
+};
+
+void tst_VMIZMainForm::init()
+{
+    QFile::remove(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+                  + QStringLiteral("/quill-miz/settings.json"));
+    LangManager()->SetCommandLineOverride(QStringList());
+    LangManager()->SetLanguage(QStringLiteral("enu"));
+    m_app = std::make_unique<TVMIZApp>(g_argc, g_argv);
+    SetCurrentApp(m_app.get());
+    m_form = std::make_unique<TVMIZMainForm>();
+    m_app->SetMainWindow(m_form.get());
+    m_form->FormCreate();
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    RunEventLoopFor(50);
+}
+
+void tst_VMIZMainForm::cleanup()
+{
+    m_form.reset();
+    SetCurrentApp(nullptr);
+    m_app.reset();
+}
+
+void tst_VMIZMainForm::mizarMenu()
+{
+    QMenu *mizar = m_form->ProcessMenu();
+    QCOMPARE(mizar->title(), QStringLiteral("Mi&zar"));
+    QCOMPARE(Entries(mizar),
+             QStringList({"Run &verifier", "Run &detectors...", "-", "Detect inaccessible ite&ms",
+                          "Detect irrelevant inf&erences", "Detect irrelevant iter&ative steps",
+                          "Detect &irrelevant premises", "Detect &trivial proofs", "Detect irrelevant la&bels",
+                          "Detect irrelevant \"v&ocabularies\" directives",
+                          "Detect irrelevant \"t&heorems\" and \"schemes\" directives", "-", "&First issue",
+                          "&Previous issue", "&Next issue", "&Last issue", "-", "Clea&r issues"}));
+    QCOMPARE(mizar->actions().at(0)->shortcut(), QKeySequence(Qt::Key_F9));
+    QCOMPARE(mizar->actions().at(1)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F9));
+    // Nothing to run without an article window.
+    RunEventLoopFor(30);
+    for (QAction *action : mizar->actions())
+        QVERIFY2(action->isSeparator() || !action->isEnabled(), qPrintable(action->text()));
+    // With one, the commands are its own.
+    QAction *verifier = mizar->actions().at(0);
+    m_form->MainAction("FileNewAction")->trigger();
+    RunEventLoopFor(30);
+    QVERIFY(verifier->isEnabled());
+    QCOMPARE(m_form->BoundAction(verifier), m_form->ActiveChildForm()->ChildAction(QStringLiteral("MizarRunVerifierAction")));
+    QVERIFY(m_form->BoundAction(m_form->ChildProxy("MizarIrrThsAction")));
+    // Polish names the menu the same.
+    LangManager()->SetLanguage(QStringLiteral("plk"));
+    m_form->LanguageChanged();
+    QCOMPARE(mizar->title(), QStringLiteral("Mi&zar"));
+    QCOMPARE(mizar->actions().at(0)->text().trimmed(), QStringLiteral("Uruchom &weryfikator"));
+    LangManager()->SetLanguage(QStringLiteral("enu"));
+}
+
+void tst_VMIZMainForm::editAndHelpMenus()
+{
+    const QStringList edit = Entries(m_form->EditMenu());
+    const qsizetype unindent = edit.indexOf(QStringLiteral("U&nindent block"));
+    QCOMPARE(edit.mid(unindent, 5), QStringList({"U&nindent block", "-", "Comment &block", "Uncomment bloc&k", "-"}));
+    QCOMPARE(edit.at(unindent + 5), QStringLiteral("Nor&mal blocks"));
+    QCOMPARE(Entries(m_form->HelpMenu()).mid(0, 6),
+             QStringList({"&Contents...", "&Index...", "-", "Synta&x Help", "Mi&zar home page...", "-"}));
+    QCOMPARE(m_form->ChildProxy("HelpContextAction")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F1));
+    QCOMPARE(m_form->ChildProxy("EditBlockCommentAction")->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Period));
+}
+
+void tst_VMIZMainForm::toolbarGroups()
+{
+    auto *pane = qobject_cast<TVURToolbarScriptPane *>(m_form->ToolbarPane());
+    QVERIFY(pane);
+    const QStringList order = pane->ButtonOrder();
+    const qsizetype comment = order.indexOf(QStringLiteral("CommentBarToolButton"));
+    QCOMPARE(order.mid(comment, 4), QStringList({"CommentBarToolButton", "CommentToolButton", "UncommentToolButton", "-"}));
+    QCOMPARE(order.at(comment + 4), QStringLiteral("EditFindToolButton"));
+    const qsizetype mizar = order.indexOf(QStringLiteral("MizarBarToolButton"));
+    QCOMPARE(order.mid(mizar, 5),
+             QStringList({"MizarBarToolButton", "MizarToolButton", "DetectorsToolButton", "-", "ProcessMsgFirstToolButton"}));
+    QCOMPARE(pane->Button(QStringLiteral("MizarToolButton"))->toolTip(), QStringLiteral("Run verifier"));
+}
+
+void tst_VMIZMainForm::fileNew()
+{
+    m_form->MainAction("FileNewAction")->trigger();
+    m_form->MainAction("FileNewAction")->trigger();
+    RunEventLoopFor(30);
+    const QList<TVURChildMDIForm *> windows = m_form->ChildWindows();
+    QCOMPARE(windows.size(), 2);
+    for (int i = 0; i < 2; ++i) {
+        auto *article = qobject_cast<TVURChildEditSynForm *>(windows.at(i));
+        QVERIFY(article);
+        QVERIFY(article->GetUntitled());
+        QVERIFY(!article->GetModified());
+        QVERIFY(article->GetFileName().contains(QString::number(i + 1)));
+        QCOMPARE(article->SynEdit()->text(0).trimmed(), QStringLiteral("environ"));
+        QCOMPARE(article->SynEdit()->text(1).trimmed(), QString());
+        QCOMPARE(article->SynEdit()->text(2).trimmed(), QStringLiteral("begin"));
+    }
+}
+
+void tst_VMIZMainForm::missingFile()
+{
+    const QString missing = m_dir.filePath(QStringLiteral("gone.miz"));
+    MessageBoxRecorder boxes;
+    bool stop = false;
+    m_form->OpenOrActivateFile(missing, stop);
+    QCOMPARE(boxes.texts, QStringList({"File\n\"" + missing + "\"\ndoesn't exist."}));
+    QVERIFY(m_form->ChildWindows().isEmpty());
+    QCOMPARE(m_form->Recents()->List().Count(), 0);
+}
+
+QTEST_MAIN(tst_VMIZMainForm)
+#include "tst_VMIZMainForm.moc"
