@@ -648,8 +648,12 @@ void TVURAppGUIForm::OpenOrActivateFile(const QString &fileName, bool &)
 
 void TVURAppGUIForm::RecentFileClick(const QString &fileName)
 {
-    bool stop = false;
-    OpenOrActivateFile(fileName, stop);
+    // Run from a menu entry: a file that cannot be read is reported here
+    // rather than thrown through the menu.
+    TVURApplication::RunReportingErrors([this, &fileName] {
+        bool stop = false;
+        OpenOrActivateFile(fileName, stop);
+    });
 }
 
 void TVURAppGUIForm::NoteRecentClosed(const QString &fileName)
