@@ -21,6 +21,12 @@ class TVURDetailPane : public TVURPaneForm
 public:
     using TVURPaneForm::TVURPaneForm;
     virtual QString GetPaneTitle() const;
+    // The help topic of the page that shows the pane; empty for none.
+    QString HelpKeyword() const { return m_helpKeyword; }
+    void SetHelpKeyword(const QString &keyword) { m_helpKeyword = keyword; }
+
+private:
+    QString m_helpKeyword;
 };
 
 // A preferences page: ApplyPrefs copies its controls into the settings.

@@ -10,6 +10,7 @@
 #include "VURSynEdit.h"
 #include "ZOKApp.h"
 #include "ZOKChildEdit.h"
+#include "ZOKPrefsDialog.h"
 #include "ZOKToolbar.h"
 
 #include <QAction>
@@ -34,8 +35,7 @@ TZOKMainForm::TZOKMainForm(QWidget *parent)
     connect(MainAction("FileOpenAction"), &QAction::triggered, this, guarded(&TZOKMainForm::FileOpenActionExecute));
     connect(MainAction("HelpMizarhttpAction"), &QAction::triggered, this,
             guarded(&TZOKMainForm::HelpMizarhttpActionExecute));
-    // The preferences come with their dialog.
-    MainAction("EditPrefsAction")->setEnabled(false);
+    connect(MainAction("EditPrefsAction"), &QAction::triggered, this, guarded(&TZOKMainForm::EditPrefsActionExecute));
 }
 
 TZOKMainForm::~TZOKMainForm()
@@ -171,6 +171,17 @@ void TZOKMainForm::FileOpenActionExecute()
         if (stop)
             break;
     }
+}
+
+void TZOKMainForm::EditPrefsActionExecute()
+{
+    if (ShowDialog<TZOKPrefsDialogForm>(this) != TVURDialogForm::mrOk)
+        return;
+    const QString chosen = ChosenLanguage();
+    if (chosen != LangManager()->CurrentLanguage() && IsLanguageAvailable(chosen))
+        LangManager()->SetLanguage(chosen);
+    // Texts and settings reach every window, whether the language changed or not.
+    LanguageChanged();
 }
 
 void TZOKMainForm::HelpMizarhttpActionExecute()

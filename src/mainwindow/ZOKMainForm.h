@@ -26,6 +26,9 @@ public:
     void FileNewActionExecute();
     void FileOpenActionExecute();
     void HelpMizarhttpActionExecute();
+    // The preferences; after OK the chosen language, then new texts and
+    // settings in every window.
+    void EditPrefsActionExecute();
 
     static QString MizarHomePage();
 

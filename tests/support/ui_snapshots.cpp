@@ -27,6 +27,7 @@
 #include <QFileInfo>
 #include "VURAppMDIForm.h"
 #include "VURToolbarImages.h"
+#include "ZOKPrefsDialog.h"
 #include <QPainter>
 #include <QMdiArea>
 #include <QMenuBar>
@@ -370,6 +371,23 @@ void MainWindow()
     }
 }
 
+// Every page of the preferences in both languages.
+void Preferences()
+{
+    CreateSharedHighlighter();
+    for (const char *language : {"enu", "plk"}) {
+        LangManager()->SetLanguage(QString::fromLatin1(language));
+        auto dialog = MakeForm<TZOKPrefsDialogForm>(nullptr);
+        dialog->show();
+        for (int page = 0; page < dialog->MasterPane()->GetPaneCount(); ++page) {
+            dialog->MasterPane()->SetActivePageIndex(page);
+            RunEventLoopFor(150);
+            Save(dialog.get(), QStringLiteral("prefs-%1-%2").arg(page + 1).arg(QLatin1String(language)));
+        }
+        dialog->hide();
+    }
+}
+
 // Every drawn toolbar picture at 16, 24 and 32 pixels, at twice the scale,
 // and disabled.
 void ToolbarIcons()
@@ -413,6 +431,7 @@ int main(int argc, char **argv)
     Dialogs();
     MainWindow();
     ToolbarIcons();
+    Preferences();
     SetCurrentApp(nullptr);
     return 0;
 }
