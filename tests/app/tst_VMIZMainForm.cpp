@@ -3,6 +3,8 @@
 // rules.
 #include "EventLoop.h"
 #include "MessageBoxRecorder.h"
+#include "ModalDriver.h"
+#include "ZOKPrefsDialog.h"
 #include "VMIZApp.h"
 #include "VMIZMainForm.h"
 #include "VURChildEditSyn.h"
@@ -13,7 +15,9 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <QAction>
+#include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -49,6 +53,7 @@ private Q_SLOTS:
     void toolbarGroups();
     void fileNew();
     void missingFile();
+    void preferencesSwitchTheLanguage();
 
 private:
     QTemporaryDir m_dir;
@@ -165,6 +170,41 @@ void tst_VMIZMainForm::missingFile()
     QCOMPARE(boxes.texts, QStringList({"File\n\"" + missing + "\"\ndoesn't exist."}));
     QVERIFY(m_form->ChildWindows().isEmpty());
     QCOMPARE(m_form->Recents()->List().Count(), 0);
+}
+
+void tst_VMIZMainForm::preferencesSwitchTheLanguage()
+{
+    m_form->MainAction("FileNewAction")->trigger();
+    RunEventLoopFor(30);
+    const auto choosePolish = [](bool accept) {
+        return std::make_unique<ModalDriver>([accept](QWidget *modal) {
+            auto *dialog = qobject_cast<TZOKPrefsDialogForm *>(modal);
+            if (!dialog)
+                return false;
+            auto *languages = dialog->findChild<QListWidget *>(QStringLiteral("AppLangsListBox"));
+            languages->setCurrentRow(int(LangManager()->Languages().indexOf(QStringLiteral("plk"))));
+            (accept ? dialog->AcceptButton() : dialog->CancelButton())->click();
+            return true;
+        });
+    };
+    {
+        const auto cancel = choosePolish(false);
+        m_form->MainAction("EditPrefsAction")->trigger();
+        QVERIFY(cancel->Done());
+    }
+    QCOMPARE(m_form->FileMenu()->title(), QStringLiteral("&File"));
+    {
+        const auto accept = choosePolish(true);
+        m_form->MainAction("EditPrefsAction")->trigger();
+        QVERIFY(accept->Done());
+    }
+    QCOMPARE(LangManager()->CurrentLanguage(), QStringLiteral("plk"));
+    QCOMPARE(m_form->FileMenu()->title(), QStringLiteral("&Plik"));
+    QCOMPARE(m_form->ProcessMenu()->actions().at(0)->text().trimmed(), QStringLiteral("Uruchom &weryfikator"));
+    // The article windows were told too.
+    QCOMPARE(m_form->ChildWindows().first()->ChildAction(QStringLiteral("ProcessMsgNextAction"))->text().remove(QLatin1Char('&')).trimmed(),
+             QStringLiteral("Następna uwaga"));
+    LangManager()->SetLanguage(QStringLiteral("enu"));
 }
 
 QTEST_MAIN(tst_VMIZMainForm)
