@@ -3,6 +3,7 @@
 // rules.
 #include "EventLoop.h"
 #include "MessageBoxRecorder.h"
+#include "FileDialogDriver.h"
 #include "ModalDriver.h"
 #include "ZOKPrefsDialog.h"
 #include "VMIZApp.h"
@@ -53,6 +54,7 @@ private Q_SLOTS:
     void toolbarGroups();
     void fileNew();
     void missingFile();
+    void openSeveralWithOneAlreadyOpen();
     void preferencesSwitchTheLanguage();
 
 private:
@@ -170,6 +172,28 @@ void tst_VMIZMainForm::missingFile()
     QCOMPARE(boxes.texts, QStringList({"File\n\"" + missing + "\"\ndoesn't exist."}));
     QVERIFY(m_form->ChildWindows().isEmpty());
     QCOMPARE(m_form->Recents()->List().Count(), 0);
+}
+
+void tst_VMIZMainForm::openSeveralWithOneAlreadyOpen()
+{
+    for (const char *name : {"a.miz", "b.miz"}) {
+        QFile file(m_dir.filePath(QString::fromLatin1(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("environ\nbegin\n");
+    }
+    bool stop = false;
+    m_form->OpenOrActivateFile(m_dir.filePath(QStringLiteral("a.miz")), stop);
+    QCOMPARE(m_form->ChildWindows().size(), 1);
+    for (const auto answer : {QMessageBox::Cancel, QMessageBox::No}) {
+        const auto files = ChooseFile(QStringLiteral("\"a.miz\" \"b.miz\""));
+        QString question;
+        const auto box = AnswerBox(answer, &question);
+        m_form->FileOpenActionExecute();
+        QVERIFY(files->Done());
+        QCOMPARE(question, QStringLiteral("Selected file is already opened.\nSwitch to its window?"));
+        // Cancel stops before b.miz; No goes on to it.
+        QCOMPARE(m_form->ChildWindows().size(), answer == QMessageBox::Cancel ? 1 : 2);
+    }
 }
 
 void tst_VMIZMainForm::preferencesSwitchTheLanguage()
