@@ -5,7 +5,7 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: deps configure build run test asan bench clean
+.PHONY: deps configure build run test asan bench deb install clean
 
 deps:
 	@scripts/install-deps
@@ -27,6 +27,13 @@ test: build
 # The same suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 asan:
 	$(MAKE) test BUILD_DIR=build-asan BUILD_TYPE=Debug CMAKE_FLAGS=-DQUILL_SANITIZE=ON
+
+# A Debian package of the install rules, in the build folder.
+deb: build
+	cd $(BUILD_DIR) && cpack -G DEB
+
+install: build
+	cmake --install $(BUILD_DIR)
 
 bench: build
 	bench/run-all $(BUILD_DIR)

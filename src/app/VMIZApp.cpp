@@ -5,6 +5,9 @@
 #include "VMIZHighlighter.h"
 #include "VMIZChildEdit.h"
 #include "VURImages.h"
+#include "VURToolbarImages.h"
+
+#include <QApplication>
 
 TVMIZApp::TVMIZApp(int &argc, char **argv)
     : TZOKApp(argc, argv)
@@ -50,6 +53,8 @@ void TVMIZApp::CreateForms()
 {
     TZOKApp::CreateForms();
     m_images = std::make_unique<TVURImages_DataModule>();
+    // Every window, the document windows included, shows the program's picture.
+    QApplication::setWindowIcon(VURToolbarImages::DrawnIcon(QStringLiteral("Application")));
     // The first window created is the main window: the status routines
     // reach it already while it sets its texts.
     auto mainForm = std::make_unique<TVMIZMainForm>();

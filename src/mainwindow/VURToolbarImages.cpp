@@ -306,6 +306,19 @@ const std::map<QString, Drawing> &Drawings()
              Magnifier(p, c, 10, 10, 3);
          }},
         {QStringLiteral("Comment"), [](QPainter &p, const Palette &c) { Colons(p, c(kInk)); }},
+        // The program: an article's "::" and a verified tick on a blue tile.
+        {QStringLiteral("Application"),
+         [](QPainter &p, const Palette &c) {
+             p.setPen(Qt::NoPen);
+             p.setBrush(c(QColor(31, 78, 140)));
+             p.drawRoundedRect(QRectF(0.5, 0.5, 15, 15), 3, 3);
+             p.setBrush(c(kPaper));
+             for (qreal y : {5.0, 10.5})
+                 p.drawEllipse(QPointF(3.8, y), 1.3, 1.3);
+             p.setPen(Line(c(QColor(130, 225, 130)), 2.2));
+             p.setBrush(Qt::NoBrush);
+             p.drawPolyline(QPolygonF({QPointF(6.5, 8.5), QPointF(9, 11.5), QPointF(13.2, 4.2)}));
+         }},
         {QStringLiteral("Uncomment"),
          [](QPainter &p, const Palette &c) {
              Colons(p, c(QColor(150, 150, 150)));

@@ -13,6 +13,7 @@ namespace VURToolbarImages {
 QIcon ToolbarIcon(const QString &command);
 // The drawn picture alone, whatever the theme has.
 QIcon DrawnIcon(const QString &command);
+// The program's own picture is drawn under "Application".
 // The commands that have a drawn picture.
 QStringList DrawnCommands();
 
