@@ -420,6 +420,7 @@ int main(int argc, char **argv)
     int appArgc = 1;
     TVMIZApp app(appArgc, argv);
     SetCurrentApp(&app);
+    QApplication::setWindowIcon(VURToolbarImages::DrawnIcon(QStringLiteral("Application")));
     LangManager()->SetCommandLineOverride(QStringList());
     MessageBoxes();
     RunWindow();
