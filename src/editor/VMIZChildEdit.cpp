@@ -76,6 +76,17 @@ QString HiddenProgramPath(const QString &mizarDir, const QString &name)
     return lookup.found ? lookup.path : mizarDir + name;
 }
 
+// The reason of a failed read, with the file it was about.
+EVURException ReadFailure(const QString &fileName, const EVURException &error)
+{
+    QString reason = error.Message();
+    if (reason.endsWith(QLatin1Char('.')))
+        reason.chop(1);
+    return EVURException(QStringLiteral("<PLK>Nie można odczytać pliku:\\n\"%s\".\\n\\n%s.<ENU>Cannot read "
+                                        "file:\\n\"%s\".\\n\\n%s."),
+                         {fileName, reason});
+}
+
 } // namespace
 
 const QList<TVMIZChainCommand> &MizarChainCommands()
@@ -412,12 +423,7 @@ void TVMIZChildEditForm::AddErrFileLines(const QString &articlePath, const QStri
     try {
         text = VURTextFile::ReadTextFile(fileName).text;
     } catch (const EVURException &error) {
-        QString reason = error.Message();
-        if (reason.endsWith(QLatin1Char('.')))
-            reason.chop(1);
-        throw EVURException(QStringLiteral("<PLK>Nie można odczytać pliku:\\n\"%s\".\\n\\n%s.<ENU>Cannot read "
-                                           "file:\\n\"%s\".\\n\\n%s."),
-                            {fileName, reason});
+        throw ReadFailure(fileName, error);
     }
     issues.append(SplitLines(text));
 }
@@ -436,7 +442,14 @@ void TVMIZChildEditForm::ReloadKeepingView()
 {
     const int topLine = TopLine();
     const int caret = CaretOffset();
-    ReopenFile();
+    try {
+        ReopenFile();
+    } catch (const EVURException &error) {
+        // The article went away during the run: the window holds the only
+        // copy, and closing it asks to save.
+        SetModified(true);
+        throw ReadFailure(GetFileName(), error);
+    }
     SetTopLine(topLine);
     SetCaretOffset(caret);
 }

@@ -5,6 +5,9 @@
 namespace {
 
 const QLatin1String kCounterStart(" [");
+// A program that prints without end keeps only its last lines: the window
+// shows the end of the output, where the verdict stands, and stays quick.
+constexpr qsizetype kMaxLines = 20000;
 
 } // namespace
 
@@ -33,6 +36,8 @@ void TVMIZRunOutput::AddLine(const QString &line)
         }
     }
     m_lines.append(line);
+    if (m_lines.size() > kMaxLines)
+        m_lines.remove(0, m_lines.size() - kMaxLines);
 }
 
 void TVMIZRunOutput::Clear()

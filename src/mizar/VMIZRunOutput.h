@@ -5,7 +5,7 @@
 
 // The lines a run window shows: a progress line rewritten in place (a label,
 // " [" and a counter) replaces its previous state, and a blank line stays
-// only while it is the last one.
+// only while it is the last one. Only the last 20 000 lines are kept.
 class TVMIZRunOutput
 {
 public:

@@ -111,6 +111,9 @@ private Q_SLOTS:
     void cancelledRun();
     void missingErrFile();
     void markingProgramsMissing();
+    void misbehavingProgram_data();
+    void misbehavingProgram();
+    void mizfilesNamesAFile();
 
 private:
     TVMIZChildEditForm *OpenArticle(const QString &name, const QByteArray &text = kArticle)
@@ -471,6 +474,61 @@ void tst_VMIZChildEdit::markingProgramsMissing()
     QCOMPARE(m_host->statusText, QStringLiteral("SORRY, issues found: 2"));
     QCOMPARE(m_folder->Read(QStringLiteral("ring_1.err")), QByteArray("5 16 4\n6 8 144\n"));
     QCOMPARE(article->Text().toUtf8(), kArticle);
+}
+
+void tst_VMIZChildEdit::misbehavingProgram_data()
+{
+    QTest::addColumn<QByteArray>("script");
+    QTest::addColumn<bool>("annotated");
+    QTest::addColumn<bool>("reported");
+    QTest::newRow("crashes") << QByteArray("verifier issue 5 16 4\nverifier crash\n") << true << false;
+    QTest::newRow("prints 100 MB") << QByteArray("verifier flood 100\nverifier issue 5 16 4\n") << true << false;
+    QTest::newRow("deletes the article") << QByteArray("verifier delete\nverifier issue 5 16 4\n") << false << true;
+}
+
+void tst_VMIZChildEdit::misbehavingProgram()
+{
+    QFETCH(QByteArray, script);
+    QFETCH(bool, annotated);
+    QFETCH(bool, reported);
+    m_folder->Script(QStringLiteral("ring_1"), script);
+    TVMIZChildEditForm *article = OpenArticle(QStringLiteral("ring_1.miz"));
+    MessageBoxRecorder boxes;
+    article->Action("MizarRunVerifierAction")->trigger();
+    // Nothing of the article is lost, whatever the program did.
+    QString withoutIssues;
+    for (const QString &line : article->Text().split(QLatin1Char('\n'))) {
+        if (!line.startsWith(QStringLiteral("::>")))
+            withoutIssues += line + QLatin1Char('\n');
+    }
+    withoutIssues.chop(1);
+    QCOMPARE(withoutIssues.toUtf8(), kArticle);
+    QCOMPARE(article->Text().contains(QStringLiteral("::>")), annotated);
+    if (reported) {
+        // The window keeps the only copy, and says which file went away.
+        QCOMPARE(boxes.texts, QStringList({QStringLiteral("Cannot read file:\n\"%1\".\n\nFile not found.")
+                                               .arg(m_folder->File(QStringLiteral("ring_1.miz")))}));
+        QVERIFY(article->GetModified());
+    } else {
+        QCOMPARE(boxes.texts, QStringList());
+        QCOMPARE(m_host->statusText, QStringLiteral("SORRY, issues found: 1"));
+        QVERIFY(!article->GetModified());
+    }
+}
+
+void tst_VMIZChildEdit::mizfilesNamesAFile()
+{
+    const QString file = m_folder->File(QStringLiteral("not-a-folder"));
+    m_folder->Write(QStringLiteral("not-a-folder"), "x");
+    const QByteArray previous = qgetenv("MIZFILES");
+    qputenv("MIZFILES", file.toLocal8Bit());
+    TVMIZChildEditForm *article = OpenArticle(QStringLiteral("ring_1.miz"));
+    MessageBoxRecorder boxes;
+    article->Action("MizarRunVerifierAction")->trigger();
+    qputenv("MIZFILES", previous);
+    QCOMPARE(boxes.texts, QStringList({QStringLiteral("Program remflags not found\nin %1/.").arg(file)}));
+    QCOMPARE(article->Text().toUtf8(), kArticle);
+    QCOMPARE(m_folder->Read(QStringLiteral("ring_1.miz")), kArticle);
 }
 
 int main(int argc, char **argv)

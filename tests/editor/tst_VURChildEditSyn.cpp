@@ -77,6 +77,13 @@ void tst_VURChildEditSyn::byteExactRoundTrip_data()
     QTest::newRow("invalid UTF-8") << QByteArray(":: Za\xbf\xf3\xb3\xe6\n");
     QTest::newRow("NUL bytes") << QByteArray("a\0b\nc\0", 6);
     QTest::newRow("no final line break") << QByteArray("end;");
+    QByteArray binary;
+    for (int round = 0; round < 64; ++round)
+        for (int byte = 0; byte < 256; ++byte)
+            binary.append(char((byte * 7 + round) & 0xff));
+    QTest::newRow("every byte value, a binary file") << binary;
+    QTest::newRow("a line of 1 000 000 characters") << QByteArray(1000000, 'x') + "\n";
+    QTest::newRow("lone CR") << QByteArray("a\rb\r\nc\n");
 }
 
 void tst_VURChildEditSyn::byteExactRoundTrip()

@@ -14,6 +14,8 @@
 //   verifier blank                    adds a blank line to the .err
 //   verifier delay MS                 pauses MS milliseconds after each pass
 //   verifier output COUNT             COUNT progress rewrites
+//   verifier flood MB                 prints MB megabytes of text lines
+//   verifier delete                   deletes the article and its side files
 // Every start is appended to "<article>.standin.log": the program and its
 // arguments.
 #include <algorithm>
@@ -50,6 +52,8 @@ struct Script
     long delayMs = 0;
     int exitCode = -1;
     long output = 0;
+    long floodMb = 0;
+    bool deleteArticle = false;
 };
 
 std::string g_article;
@@ -155,6 +159,10 @@ Script ReadScript(const std::string &program)
             words >> script.exitCode;
         } else if (what == "output") {
             words >> script.output;
+        } else if (what == "flood") {
+            words >> script.floodMb;
+        } else if (what == "delete") {
+            script.deleteArticle = true;
         }
     }
     return script;
@@ -250,6 +258,13 @@ int RunChecker(const std::string &program, const Script &script)
                  : "Irrelevant Items Detector based on More Strict Mizar Processor, Mizar Ver. 8.1.12 (Linux/FPC)\n");
     Out("Copyright (c) 1990-2022 Association of Mizar Users\n");
     Out("Processing: " + g_article + ".miz\n\n");
+    if (script.floodMb > 0) {
+        const std::string line(79, 'x');
+        for (long written = 0; written < script.floodMb * 1024 * 1024; written += 80)
+            Out(line + "\n");
+    }
+    if (script.deleteArticle)
+        std::remove((g_article + ".miz").c_str());
 
     // The real verifier run after a failed environment finds nothing at all.
     bool envFailed = false;
