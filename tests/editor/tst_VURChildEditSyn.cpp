@@ -35,6 +35,7 @@ private Q_SLOTS:
     void byteExactRoundTrip_data();
     void byteExactRoundTrip();
     void editMarksModified();
+    void deletedWhileOpen();
     void enablingOnEmptyText();
     void selectionModes();
     void bookmarks();
@@ -97,6 +98,26 @@ void tst_VURChildEditSyn::byteExactRoundTrip()
     QVERIFY(!Act(editor, "EditUndoAction")->isEnabled());
     editor->SaveFile();
     QCOMPARE(ReadBytes(file), bytes);
+}
+
+void tst_VURChildEditSyn::deletedWhileOpen()
+{
+    const QString file = m_dir->filePath(QStringLiteral("a.miz"));
+    WriteBytes(file, "begin\n");
+    TVURChildEditSynForm *editor = NewEditor();
+    editor->OpenFile(file);
+    QVERIFY(QFile::remove(file));
+    editor->SynEdit()->append(QStringLiteral("end;\n"));
+    // Saving asks before writing over what changed on disk, then writes
+    // the window's text anew.
+    QString question;
+    {
+        const auto yes = AnswerBox(QMessageBox::Yes, &question);
+        editor->SaveFile();
+    }
+    QVERIFY(!question.isEmpty());
+    QCOMPARE(ReadBytes(file), QByteArray("begin\nend;\n"));
+    QVERIFY(!editor->GetModified());
 }
 
 void tst_VURChildEditSyn::editMarksModified()

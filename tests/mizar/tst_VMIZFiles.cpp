@@ -121,6 +121,14 @@ void tst_VMIZFiles::messageTable_data()
     QTest::newRow("lone CR") << QByteArray("# 3\rThree\r") << QStringList{"3=Three"};
     QTest::newRow("Latin-1 bytes") << QByteArray("# 8\nZa ma\xb3o\n") << QStringList{"8=Za ma\u00b3o"};
     QTest::newRow("UTF-8") << QByteArray("# 8\nZa mało\n") << QStringList{"8=Za mało"};
+    // Garbage around one good entry: only the entry is taken.
+    QByteArray garbage;
+    for (int i = 0; i < 4096; ++i)
+        garbage.append(char((i * 131 + 17) & 0xff));
+    garbage.replace('#', 'x');
+    QTest::newRow("garbage") << garbage + QByteArray("\n# 4\nkept\n") + garbage << QStringList{"4=kept"};
+    QTest::newRow("header at the very end") << QByteArray("# 4") << QStringList();
+    QTest::newRow("empty") << QByteArray() << QStringList();
 }
 
 void tst_VMIZFiles::messageTable()
