@@ -89,6 +89,29 @@ EVURException ReadFailure(const QString &fileName, const EVURException &error)
 
 } // namespace
 
+TVMIZKeywordTopics ReadKeywordTopics(const QByteArray &xml, const QString &word)
+{
+    TVMIZKeywordTopics found;
+    // The reader resolves no external entity and fetches nothing; a file
+    // it cannot parse ends the lookup quietly.
+    QDomDocument document;
+    if (!document.setContent(xml))
+        return found;
+    found.parsed = true;
+    const QDomElement root = document.documentElement();
+    found.base = root.firstChildElement(QStringLiteral("base")).attribute(QStringLiteral("addr"));
+    for (QDomElement entry = root.firstChildElement(QStringLiteral("reserved-word")); !entry.isNull();
+         entry = entry.nextSiblingElement(QStringLiteral("reserved-word"))) {
+        if (entry.attribute(QStringLiteral("spelling")) != word)
+            continue;
+        QStringList topics;
+        for (QDomElement topic = entry.firstChildElement(); !topic.isNull(); topic = topic.nextSiblingElement())
+            topics.append(topic.attribute(QStringLiteral("addr")));
+        found.entries.append(topics);
+    }
+    return found;
+}
+
 const QList<TVMIZChainCommand> &MizarChainCommands()
 {
     static const QList<TVMIZChainCommand> commands = {
@@ -244,25 +267,16 @@ bool TVMIZChildEditForm::ShowReservedWordHelp(const QString &word)
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    // The reader resolves no external entity and fetches nothing; a file
-    // it cannot parse ends the lookup quietly.
-    QDomDocument document;
-    if (!document.setContent(&file))
+    const TVMIZKeywordTopics found = ReadKeywordTopics(file.readAll(), lookFor);
+    if (!found.parsed)
         return false;
-    const QDomElement root = document.documentElement();
-    QString base = root.firstChildElement(QStringLiteral("base")).attribute(QStringLiteral("addr"));
+    QString base = found.base;
     // A base without a scheme is a folder next to the keyword file.
     if (QUrl(base).scheme().size() <= 1)
         base = QUrl::fromLocalFile(QFileInfo(fileName).absolutePath() + QLatin1Char('/')).toString() + base;
 
     bool shown = false;
-    for (QDomElement entry = root.firstChildElement(QStringLiteral("reserved-word")); !entry.isNull();
-         entry = entry.nextSiblingElement(QStringLiteral("reserved-word"))) {
-        if (entry.attribute(QStringLiteral("spelling")) != lookFor)
-            continue;
-        QStringList topics;
-        for (QDomElement topic = entry.firstChildElement(); !topic.isNull(); topic = topic.nextSiblingElement())
-            topics.append(topic.attribute(QStringLiteral("addr")));
+    for (const QStringList &topics : found.entries) {
         if (topics.size() == 1) {
             if (!topics.first().isEmpty()) {
                 VURShell::ShellOpen(nullptr, base + topics.first());

@@ -20,6 +20,17 @@ struct TVMIZChainCommand
     void (TVMIZChildEditForm::*handler)();
 };
 
+// What the keyword file says of a word: the base address of its pages and
+// the topic addresses of each entry spelled so; parsed is false for a file
+// that is not XML.
+struct TVMIZKeywordTopics
+{
+    bool parsed = false;
+    QString base;
+    QList<QStringList> entries;
+};
+TVMIZKeywordTopics ReadKeywordTopics(const QByteArray &xml, const QString &word);
+
 // The ten commands in the order of the Mizar menu.
 const QList<TVMIZChainCommand> &MizarChainCommands();
 

@@ -36,6 +36,7 @@ private Q_SLOTS:
     void byteExactRoundTrip();
     void editMarksModified();
     void deletedWhileOpen();
+    void fiftyMegabyteArticle();
     void enablingOnEmptyText();
     void selectionModes();
     void bookmarks();
@@ -98,6 +99,23 @@ void tst_VURChildEditSyn::byteExactRoundTrip()
     QVERIFY(!Act(editor, "EditUndoAction")->isEnabled());
     editor->SaveFile();
     QCOMPARE(ReadBytes(file), bytes);
+}
+
+void tst_VURChildEditSyn::fiftyMegabyteArticle()
+{
+    QByteArray article;
+    const QByteArray line = "  for x being Element of X holds x in A1 by A2, TARSKI:def 3; :: \xe6\n";
+    while (article.size() < 50 * 1024 * 1024)
+        article += line;
+    const QString file = m_dir->filePath(QStringLiteral("big.miz"));
+    WriteBytes(file, article);
+    TVURChildEditSynForm *editor = NewEditor();
+    editor->OpenFile(file);
+    QCOMPARE(editor->SynEdit()->lines(), int(article.size() / line.size()) + 1);
+    editor->SynEdit()->setCursorPosition(editor->SynEdit()->lines() - 1, 0);
+    editor->SynEdit()->insert(QStringLiteral("end;"));
+    editor->SaveFile();
+    QCOMPARE(ReadBytes(file), article + "end;");
 }
 
 void tst_VURChildEditSyn::deletedWhileOpen()
