@@ -5,7 +5,7 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: deps configure build run test asan bench deb install clean
+.PHONY: deps configure build run test asan bench deb install fuzz clean
 
 deps:
 	@scripts/install-deps
@@ -35,8 +35,18 @@ deb: build
 install: build
 	cmake --install $(BUILD_DIR)
 
+# Every fuzz target, built with clang, FUZZ_RUNS inputs each.
+FUZZ_RUNS ?= 1000000
+fuzz:
+	@scripts/install-deps fuzz
+	cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DQUILL_FUZZ=ON -DQUILL_BUILD_TESTS=OFF -DQUILL_WERROR=OFF
+	cmake --build build-fuzz -j$(JOBS) --target fuzz_Lang fuzz_MizarMsg fuzz_Highlighter fuzz_LineCutter \
+	  fuzz_SettingsFile fuzz_KeywordFile
+	fuzz/run-all build-fuzz $(FUZZ_RUNS)
+
 bench: build
 	bench/run-all $(BUILD_DIR)
 
 clean:
-	rm -rf build build-asan
+	rm -rf build build-asan build-fuzz

@@ -212,7 +212,9 @@ void TVURChildEditScriptForm::ProcessMsgClearActionExecute()
     editor->SendScintilla(QsciScintilla::SCI_REPLACETARGET, static_cast<unsigned long>(bytes.size()), bytes.constData());
     editor->endUndoAction();
     for (int n = 0; n < kBookmarks; ++n) {
-        const auto [line, column] = bookmarks.at(n);
+        // Named copies: clang 14 cannot capture a structured binding.
+        const int line = bookmarks.at(n).first;
+        const int column = bookmarks.at(n).second;
         if (line < 0)
             continue;
         const int above = int(std::count_if(removed.begin(), removed.end(), [line](int r) { return r < line; }));
