@@ -11,7 +11,7 @@
 
 namespace {
 
-const TVURToolbarScriptPane::ButtonSpec kButtons[] = {
+const TVURToolbarScriptPane::ToolButtonEntry kButtons[] = {
     {"FileNewToolButton", "FileNewAction"},
     {"FileOpenToolButton", "FileOpenAction"},
     {"FileSaveToolButton", "FileSaveAction"},
@@ -102,9 +102,9 @@ TVURToolbarScriptPane::TVURToolbarScriptPane(QWidget *parent)
     auto *layout = new QVBoxLayout(Inner_Panel());
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_toolBar);
-    for (const ButtonSpec &spec : kButtons) {
-        if (*spec.button)
-            AddButton(spec, nullptr);
+    for (const ToolButtonEntry &entry : kButtons) {
+        if (*entry.button)
+            AddButton(entry, nullptr);
         else
             AddSeparator("", nullptr);
     }
@@ -123,20 +123,20 @@ QWidget *TVURToolbarScriptPane::AddSeparator(const char *name, QAction *before)
     return separator;
 }
 
-QToolButton *TVURToolbarScriptPane::AddButton(const ButtonSpec &spec, QAction *before)
+QToolButton *TVURToolbarScriptPane::AddButton(const ToolButtonEntry &entry, QAction *before)
 {
     auto *button = new QToolButton(m_toolBar);
-    button->setObjectName(QString::fromLatin1(spec.button));
-    button->setIcon(VURToolbarImages::ToolbarIcon(PictureName(spec.button)));
+    button->setObjectName(QString::fromLatin1(entry.button));
+    button->setIcon(VURToolbarImages::ToolbarIcon(PictureName(entry.button)));
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
     button->setEnabled(false);
     m_toolBar->insertWidget(before, button);
-    m_bindings.append(spec);
+    m_bindings.append(entry);
     return button;
 }
 
-void TVURToolbarScriptPane::InsertGroup(const char *separator, const QList<ButtonSpec> &buttons, const char *groupOf)
+void TVURToolbarScriptPane::InsertGroup(const char *separator, const QList<ToolButtonEntry> &buttons, const char *groupOf)
 {
     // In front of the separator that opens the button's group.
     const QList<QAction *> entries = m_toolBar->actions();
@@ -147,8 +147,8 @@ void TVURToolbarScriptPane::InsertGroup(const char *separator, const QList<Butto
             at = entries.at(i > 0 ? i - 1 : i);
     }
     AddSeparator(separator, at);
-    for (const ButtonSpec &spec : buttons)
-        AddButton(spec, at);
+    for (const ToolButtonEntry &entry : buttons)
+        AddButton(entry, at);
 }
 
 QToolButton *TVURToolbarScriptPane::Button(const QString &name) const
@@ -171,9 +171,9 @@ QStringList TVURToolbarScriptPane::ButtonOrder() const
 
 void TVURToolbarScriptPane::BindButtons(const std::function<QAction *(const char *)> &lookup)
 {
-    for (const ButtonSpec &spec : std::as_const(m_bindings)) {
-        QToolButton *button = Button(QString::fromLatin1(spec.button));
-        if (QAction *action = button ? lookup(spec.action) : nullptr)
+    for (const ToolButtonEntry &entry : std::as_const(m_bindings)) {
+        QToolButton *button = Button(QString::fromLatin1(entry.button));
+        if (QAction *action = button ? lookup(entry.action) : nullptr)
             BindToolButton(button, action);
     }
 }

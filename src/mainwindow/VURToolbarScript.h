@@ -17,7 +17,7 @@ class TVURToolbarScriptPane : public TVURToolbar_Frame
 
 public:
     // A button and the action it carries; an empty name is a separator.
-    struct ButtonSpec
+    struct ToolButtonEntry
     {
         const char *button;
         const char *action;
@@ -40,14 +40,14 @@ public:
 protected:
     // Adds a group (a separator named `separator`, then the buttons) just
     // before the group of the button named `groupOf`, or at the end.
-    void InsertGroup(const char *separator, const QList<ButtonSpec> &buttons, const char *groupOf);
+    void InsertGroup(const char *separator, const QList<ToolButtonEntry> &buttons, const char *groupOf);
 
 private:
     QWidget *AddSeparator(const char *name, QAction *before);
-    QToolButton *AddButton(const ButtonSpec &spec, QAction *before);
+    QToolButton *AddButton(const ToolButtonEntry &entry, QAction *before);
 
     QToolBar *m_toolBar;
-    QList<ButtonSpec> m_bindings;
+    QList<ToolButtonEntry> m_bindings;
 };
 
 // Makes a tool button carry an action: its hint, enabled, visible and
