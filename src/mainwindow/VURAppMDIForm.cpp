@@ -71,13 +71,8 @@ const Command kProxies[] = {
 
 void SetTexts(QAction *action, const Command &command)
 {
-    if (!*command.caption)
-        return;
-    action->setText(TranslateText(QString::fromUtf8(command.caption)));
-    const QString hint = TranslateText(QString::fromUtf8(command.hint));
-    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
-    action->setToolTip(bar < 0 ? hint : hint.left(bar));
-    action->setStatusTip(hint);
+    if (*command.caption)
+        TVURAppMDIForm::SetCommandTexts(action, command.caption, command.hint);
 }
 
 TVURChildMDIForm *ChildOf(QMdiSubWindow *sub)
@@ -86,6 +81,21 @@ TVURChildMDIForm *ChildOf(QMdiSubWindow *sub)
 }
 
 } // namespace
+
+void TVURAppMDIForm::SetCommandTexts(QAction *action, const QString &caption, const QString &hint)
+{
+    if (!action)
+        return;
+    action->setText(caption);
+    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
+    action->setToolTip(bar < 0 ? hint : hint.left(bar));
+    action->setStatusTip(hint);
+}
+
+void TVURAppMDIForm::SetCommandTexts(QAction *action, const char *caption, const char *hint)
+{
+    SetCommandTexts(action, TranslateText(QString::fromUtf8(caption)), TranslateText(QString::fromUtf8(hint)));
+}
 
 TVURAppMDIForm::TVURAppMDIForm(QWidget *parent)
     : TVURAppGUIForm(parent)
@@ -231,9 +241,8 @@ void TVURAppMDIForm::TranslateTexts()
         SetTexts(MainAction(command.name), command);
     for (const Command &command : kProxies)
         SetTexts(ChildProxy(command.name), command);
-    SetTexts(MainAction("ToolbarToggleAction"),
-             {"", "", "<PLK>Pasek &narzędzi<ENU>Main &toolbar",
-              "<PLK>Pokazuje i chowa pasek narzędzi<ENU>Shows and hides the main toolbar"});
+    SetCommandTexts(MainAction("ToolbarToggleAction"), "<PLK>Pasek &narzędzi<ENU>Main &toolbar",
+                    "<PLK>Pokazuje i chowa pasek narzędzi<ENU>Shows and hides the main toolbar");
     if (m_windowMenu) {
         m_windowMenu->setTitle(TranslateText(QStringLiteral("<PLK>O&kno<ENU>&Window")));
         m_windowMenu->menuAction()->setStatusTip(TranslateText(QStringLiteral("<PLK>Funkcje obsługujące okna<ENU>Window handling functions")));

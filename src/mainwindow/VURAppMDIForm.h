@@ -70,6 +70,12 @@ public:
     QMenu *WindowMenu() const { return m_windowMenu; }
     TVURToolbarMDIChildListPane *ToolbarMDIChildListPane() const { return m_tabStrip; }
 
+    // Caption and hint of a command; the tooltip is the hint's short part
+    // (before "|"), the status text the whole hint.
+    static void SetCommandTexts(QAction *action, const QString &caption, const QString &hint);
+    // The same from bilingual texts, resolved now.
+    static void SetCommandTexts(QAction *action, const char *caption, const char *hint);
+
 protected:
     QAction *AddChildProxy(const char *name, const char *category);
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -134,14 +134,6 @@ const MenuText kMacroMenu = {"<PLK>&Makra<ENU>&Macro", "<PLK>Funkcje obsługi ma
 const MenuText kProcessMenu = {"<PLK>P&rocesor<ENU>&Process",
                                "<PLK>Funkcje przetwarzania i obsługi błędów<ENU>Processing and error handling functions"};
 
-void SetTexts(QAction *action, const QString &caption, const QString &hint)
-{
-    action->setText(caption);
-    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
-    action->setToolTip(bar < 0 ? hint : hint.left(bar));
-    action->setStatusTip(hint);
-}
-
 void SetMenuTexts(QMenu *menu, const MenuText &text)
 {
     if (!menu)
@@ -195,12 +187,6 @@ TVURAppScriptForm::TVURAppScriptForm(QWidget *parent)
 TVURAppScriptForm::~TVURAppScriptForm()
 {
     WriteSettingsOnce();
-}
-
-void TVURAppScriptForm::SetCommandTexts(QAction *action, const char *caption, const char *hint)
-{
-    if (action)
-        SetTexts(action, TranslateText(QString::fromUtf8(caption)), TranslateText(QString::fromUtf8(hint)));
 }
 
 QAction *TVURAppScriptForm::Command(const char *name) const
@@ -283,19 +269,18 @@ void TVURAppScriptForm::TranslateTexts()
     TVURAppMDIForm::TranslateTexts();
     for (const Proxy &proxy : kProxies) {
         if (*proxy.caption)
-            SetTexts(ChildProxy(proxy.name), TranslateText(QString::fromUtf8(proxy.caption)),
-                            TranslateText(QString::fromUtf8(proxy.hint)));
+            SetCommandTexts(ChildProxy(proxy.name), proxy.caption, proxy.hint);
     }
-    SetTexts(MainAction("EditPrefsAction"), TranslateText(QStringLiteral("<PLK>Pre&ferencje...<ENU>Pre&ferences...")),
-                    TranslateText(QStringLiteral("<PLK>Ustawienia preferencji użytkownika<ENU>Set user preferences")));
+    SetCommandTexts(MainAction("EditPrefsAction"), "<PLK>Pre&ferencje...<ENU>Pre&ferences...",
+                    "<PLK>Ustawienia preferencji użytkownika<ENU>Set user preferences");
     const QString caption = TranslateText(QStringLiteral("<PLK>Zakładka &%d<ENU>Bookmark &%d"));
     const QString insertHint = TranslateText(QStringLiteral("<PLK>Zdefiniuj zakładkę %d<ENU>Define bookmark %d"));
     const QString gotoHint = TranslateText(QStringLiteral("<PLK>Przejdź do zakładki %d<ENU>Go to bookmark %d"));
     for (int digit = 0; digit <= 9; ++digit) {
         const QString number = QString::number(digit);
-        SetTexts(ChildProxy(qPrintable(BookmarkName("Insert", digit))), QString(caption).replace(QLatin1String("%d"), number),
+        SetCommandTexts(ChildProxy(qPrintable(BookmarkName("Insert", digit))), QString(caption).replace(QLatin1String("%d"), number),
                         QString(insertHint).replace(QLatin1String("%d"), number));
-        SetTexts(ChildProxy(qPrintable(BookmarkName("Goto", digit))), QString(caption).replace(QLatin1String("%d"), number),
+        SetCommandTexts(ChildProxy(qPrintable(BookmarkName("Goto", digit))), QString(caption).replace(QLatin1String("%d"), number),
                         QString(gotoHint).replace(QLatin1String("%d"), number));
     }
     SetMenuTexts(m_fileMenu, kFileMenu);

@@ -46,9 +46,6 @@ public:
 
 protected:
     void ApplicationEventsIdle() override;
-    // Caption and hint of a command from bilingual texts; the tooltip is the
-    // hint's short part.
-    static void SetCommandTexts(QAction *action, const char *caption, const char *hint);
     // A proxy or a main command by its name.
     QAction *Command(const char *name) const;
 
