@@ -2,6 +2,7 @@
 // against stand-in programs that finish at once, less what the same programs
 // take when started bare.
 #include "ArticleGenerator.h"
+#include "BenchTable.h"
 #include "StandInInstallation.h"
 #include "VMIZChildEdit.h"
 #include "VMIZHighlighter.h"
@@ -78,10 +79,12 @@ int main(int argc, char **argv)
     const double overhead = Median(chained) - Median(bare);
     std::printf("verifier chain on a %d KB article, %d programs, median of %d rounds\n", int(article.size() / 1024),
                 programs, kRounds);
-    std::printf("  programs started bare:        %8.1f ms\n", Median(bare));
-    std::printf("  whole chain:                  %8.1f ms\n", Median(chained));
-    std::printf("  overhead in all:              %8.1f ms   (target < 300 ms)\n", overhead);
-    std::printf("  overhead per program:         %8.1f ms   (target < 100 ms)\n", overhead / programs);
-    std::printf("  of which the reload, alone:   %8.1f ms\n", Median(reload));
+    TBenchTable table("verifier chain");
+    table.Detail("programs started bare", Median(bare), "ms");
+    table.Detail("whole chain", Median(chained), "ms");
+    table.Below("verifier chain on 1 MB, own overhead in all", overhead, "ms", 300);
+    table.Below("verifier chain on 1 MB, own overhead per program", overhead / programs, "ms", 100);
+    table.Detail("  of which the reload, alone", Median(reload), "ms");
+    table.Print();
     return 0;
 }

@@ -1,6 +1,7 @@
 // Opening, editing one line and saving a 5 MB article in an editor window,
 // and the memory of ten open 1 MB articles.
 #include "ArticleGenerator.h"
+#include "BenchTable.h"
 #include "VURChildEditSyn.h"
 #include "VURForm.h"
 
@@ -69,11 +70,12 @@ int main(int argc, char **argv)
     }
     const long after = ResidentKilobytes();
 
-    std::printf("%-44s %14s %14s\n", "figure", "measured", "target");
-    std::printf("%-44s %11.1f ms %11s\n", "open a 5 MB article", openMs, "< 300 ms");
-    std::printf("%-44s %11.1f ms %11s\n", "edit one line of it", editMs, "");
-    std::printf("%-44s %11.1f ms %11s\n", "save it (with the backup)", saveMs, "< 200 ms");
-    std::printf("%-44s %11.1f MB %11s\n", "resident, ten open 1 MB articles", double(after) / 1024, "< 150 MB");
-    std::printf("%-44s %11.1f MB %11s\n", "  of which the ten articles", double(after - before) / 1024, "");
+    TBenchTable table("article window");
+    table.Below("open a 5 MB article", openMs, "ms", 300);
+    table.Detail("edit one line of it", editMs, "ms");
+    table.Below("save a 5 MB article (with the backup)", saveMs, "ms", 200);
+    table.Below("resident, ten open 1 MB articles", double(after) / 1024, "MB", 150);
+    table.Detail("  of which the ten articles", double(after - before) / 1024, "MB");
+    table.Print();
     return 0;
 }

@@ -1,5 +1,6 @@
 // Throughput and idle cost of the console process runner, measured on the
 // workbench side: wall time and this process's CPU time until the end report.
+#include "BenchTable.h"
 #include "DosCommand.h"
 
 #include <QCoreApplication>
@@ -59,11 +60,12 @@ int main(int argc, char **argv)
     const Result flood = RunOnce({QStringLiteral("flood:%1:80").arg(total)});
     const Result silent = RunOnce({QStringLiteral("p:10000")});
     const double mbPerSecond = double(flood.bytes) / 1e6 / flood.wallSeconds;
-    std::printf("%-44s %14s %14s\n", "figure", "measured", "target");
-    std::printf("%-44s %11.1f MB/s %11s\n", "50 MB in 80-byte lines: throughput", mbPerSecond, ">= 100 MB/s");
-    std::printf("%-44s %12.3f s %14s\n", "50 MB in 80-byte lines: wall time", flood.wallSeconds, "");
-    std::printf("%-44s %12.3f s %14s\n", "50 MB in 80-byte lines: workbench CPU", flood.cpuSeconds, "");
-    std::printf("%-44s %14lld %14s\n", "50 MB in 80-byte lines: lines delivered", (long long)flood.lines, "625000");
-    std::printf("%-44s %11.1f ms %11s\n", "silent child for 10 s: workbench CPU", silent.cpuSeconds * 1000, "< 20 ms");
+    TBenchTable table("console runner");
+    table.AtLeast("50 MB in 80-byte lines: throughput", mbPerSecond, "MB/s", 100);
+    table.Detail("50 MB in 80-byte lines: wall time", flood.wallSeconds, "s", 3);
+    table.Detail("50 MB in 80-byte lines: workbench CPU", flood.cpuSeconds, "s", 3);
+    table.Detail("50 MB in 80-byte lines: lines delivered (625000)", double(flood.lines), "", 0);
+    table.Below("silent child for 10 s: workbench CPU", silent.cpuSeconds * 1000, "ms", 20);
+    table.Print();
     return flood.lines == total / 80 ? 0 : 1;
 }

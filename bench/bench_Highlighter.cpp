@@ -1,6 +1,7 @@
 // Scanner throughput, first paint of a large article and restyling after a
 // keystroke, with the Mizar highlighter in a QScintilla control.
 #include "ArticleGenerator.h"
+#include "BenchTable.h"
 #include "VMIZHighlighter.h"
 #include "VURSynEdit.h"
 
@@ -113,15 +114,16 @@ int main(int argc, char **argv)
     QApplication::processEvents();
     const Keystrokes unhighlighted = typeInMiddle(plain, keys);
 
-    std::printf("%-48s %14s %14s\n", "figure", "measured", "target");
-    std::printf("%-48s %11.1f MB/s %11s\n", "scanner over a 5 MB article", megabytes / scanSeconds, ">= 50 MB/s");
-    std::printf("%-48s %14lld %14s\n", "tokens per pass", (long long)(tokens / rounds), "");
-    std::printf("%-48s %11.1f ms %11s\n", "5 MB article loaded to first painted screen", firstPaintMs, "< 300 ms");
-    std::printf("%-48s %11.2f ms %11s\n", "keystroke in the middle: restyle (mean)", highlighted.restyleMs, "< 5 ms");
-    std::printf("%-48s %11.2f ms %11s\n", "keystroke in the middle: restyle (worst)", highlighted.worstRestyleMs, "< 5 ms");
-    std::printf("%-48s %11.2f ms %11s\n", "  the control's insert, highlighted", highlighted.insertMs, "");
-    std::printf("%-48s %11.2f ms %11s\n", "  the control's insert, plain text", unhighlighted.insertMs, "");
-    std::printf("%-48s %11.2f ms %11s\n", "  repaint of the view, highlighted", highlighted.repaintMs, "");
-    std::printf("%-48s %11.2f ms %11s\n", "  repaint of the view, plain text", unhighlighted.repaintMs, "");
+    TBenchTable table("highlighter");
+    table.AtLeast("Mizar scanner over a 5 MB article", megabytes / scanSeconds, "MB/s", 50);
+    table.Detail("tokens per pass", double(tokens / rounds), "", 0);
+    table.Below("5 MB article loaded to the first painted screen", firstPaintMs, "ms", 300);
+    table.Below("keystroke in the middle: restyle (mean)", highlighted.restyleMs, "ms", 5, 2);
+    table.Below("keystroke in the middle: restyle (worst)", highlighted.worstRestyleMs, "ms", 5, 2);
+    table.Detail("  the control's insert, highlighted", highlighted.insertMs, "ms", 2);
+    table.Detail("  the control's insert, plain text", unhighlighted.insertMs, "ms", 2);
+    table.Detail("  repaint of the view, highlighted", highlighted.repaintMs, "ms", 2);
+    table.Detail("  repaint of the view, plain text", unhighlighted.repaintMs, "ms", 2);
+    table.Print();
     return 0;
 }

@@ -1,5 +1,6 @@
 // Issue commands and the message bar's idle pass on a 200 000-line article
 // with 5 000 issue lines.
+#include "BenchTable.h"
 #include "VMIZHighlighter.h"
 #include "VURForm.h"
 #include "VURMsgBar.h"
@@ -97,13 +98,14 @@ int main(int argc, char **argv)
     const double clearMs = double(clock.nsecsElapsed()) / 1e6;
     const int left = article->SynEdit()->lines();
 
-    std::printf("%-52s %14s %14s\n", "figure", "measured", "target");
-    std::printf("%-52s %11.2f ms %11s\n", "next issue, caret in view, incl. repaint", nextMs, "< 50 ms");
-    std::printf("%-52s %11.2f ms %11s\n", "next issue with none below", nextNoneMs, "< 50 ms");
-    std::printf("%-52s %11.2f ms %11s\n", "next issue 100 000 lines from the view", jumpMs, "");
-    std::printf("%-52s %11.2f ms %11s\n", "last issue from the top, incl. repaint", lastMs, "");
-    std::printf("%-52s %11.1f ms %11s\n", "clear 5 000 issue lines (with the confirmation)", clearMs, "< 500 ms");
-    std::printf("%-52s %11.4f ms %11s\n", "message bar idle pass, nothing changed (CPU)", idleMs, "< 0.1 ms");
-    std::printf("%-52s %14d %14s\n", "lines left after clearing", left, "195001");
-    return 0;
+    TBenchTable table("issues");
+    table.Below("next issue (200 000 lines, caret in view)", nextMs, "ms", 50, 2);
+    table.Below("next issue with none below", nextNoneMs, "ms", 50, 2);
+    table.Detail("next issue 100 000 lines from the view", jumpMs, "ms", 2);
+    table.Detail("last issue from the top, incl. repaint", lastMs, "ms", 2);
+    table.Below("clear 5 000 issue lines (with the confirmation)", clearMs, "ms", 500);
+    table.Below("message bar idle pass, nothing changed (CPU)", idleMs, "ms", 0.1, 4);
+    table.Detail("lines left after clearing (195001)", double(left), "", 0);
+    table.Print();
+    return left == 195001 ? 0 : 1;
 }

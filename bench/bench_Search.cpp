@@ -1,6 +1,7 @@
 // Replace all without prompting and the steps of an incremental search on
 // a 5 MB article.
 #include "ArticleGenerator.h"
+#include "BenchTable.h"
 #include "VURChildEditSyn.h"
 #include "VURSearchState.h"
 
@@ -54,9 +55,12 @@ int main(int argc, char **argv)
         form->IncrementalSearchStep(typed.left(i));
         steps.push_back(double(clock.nsecsElapsed()) / 1e6);
     }
-    std::printf("5 MB article (%d KB, %d lines)\n", int(text.toUtf8().size() / 1024), form->SynEdit()->lines());
-    std::printf("  replace all of %d occurrences, no prompt: %8.1f ms   (target < 1000 ms)\n", replaced, replaceMs);
-    std::printf("  incremental search step, worst of %d:     %8.1f ms   (target < 20 ms)\n", int(steps.size()),
-                *std::max_element(steps.begin(), steps.end()));
+    std::printf("5 MB article (%d KB, %d lines), %d occurrences replaced\n", int(text.toUtf8().size() / 1024),
+                form->SynEdit()->lines(), replaced);
+    TBenchTable table("search");
+    table.Below("replace all of 10 000 occurrences in 5 MB, no prompt", replaceMs, "ms", 1000);
+    table.Below("incremental search step, worst", *std::max_element(steps.begin(), steps.end()), "ms", 20);
+    table.Detail("  incremental search step, the last", steps.back(), "ms");
+    table.Print();
     return 0;
 }
