@@ -76,17 +76,6 @@ QString HiddenProgramPath(const QString &mizarDir, const QString &name)
     return lookup.found ? lookup.path : mizarDir + name;
 }
 
-// The reason of a failed read, with the file it was about.
-EVURException ReadFailure(const QString &fileName, const EVURException &error)
-{
-    QString reason = error.Message();
-    if (reason.endsWith(QLatin1Char('.')))
-        reason.chop(1);
-    return EVURException(QStringLiteral("<PLK>Nie można odczytać pliku:\\n\"%s\".\\n\\n%s.<ENU>Cannot read "
-                                        "file:\\n\"%s\".\\n\\n%s."),
-                         {fileName, reason});
-}
-
 } // namespace
 
 TVMIZKeywordTopics ReadKeywordTopics(const QByteArray &xml, const QString &word)
@@ -360,6 +349,17 @@ void TVMIZChildEditForm::RunMizarChain(const QStringList &programs)
             "only,\\nand have the standard extension (.miz)."));
         return;
     }
+    // The marking programs write the issues into the article itself and would
+    // fail on it silently, leaving a count of issues that are nowhere shown.
+    if (!article.isWritable()) {
+        ShowError(FormatArgumentsFromRight(
+            TranslateText(QStringLiteral(
+                "<PLK>Artykuł jest chroniony przed zapisem:\\n\"%s\".\\n\\nMizar zapisuje w nim znalezione "
+                "błędy, więc nie można go sprawdzić.<ENU>The article is write-protected:\\n\"%s\".\\n\\nMizar "
+                "writes the issues it finds into the article, so it cannot be checked.")),
+            {GetFileName()}));
+        return;
+    }
     ShowStatusMessage(QStringLiteral("<PLK>Sprawdzanie...<ENU>Checking..."), VURColors::clWindowText, false, false);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QStringList issues;
@@ -437,7 +437,7 @@ void TVMIZChildEditForm::AddErrFileLines(const QString &articlePath, const QStri
     try {
         text = VURTextFile::ReadTextFile(fileName).text;
     } catch (const EVURException &error) {
-        throw ReadFailure(fileName, error);
+        throw TVURChildFileForm::ReadFailure(fileName, error);
     }
     issues.append(SplitLines(text));
 }
@@ -462,7 +462,7 @@ void TVMIZChildEditForm::ReloadKeepingView()
         // The article went away during the run: the window holds the only
         // copy, and closing it asks to save.
         SetModified(true);
-        throw ReadFailure(GetFileName(), error);
+        throw TVURChildFileForm::ReadFailure(GetFileName(), error);
     }
     SetTopLine(topLine);
     SetCaretOffset(caret);

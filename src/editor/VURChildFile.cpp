@@ -8,6 +8,8 @@
 #include "VURAppGUI.h"
 
 #include <QAction>
+#include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -179,8 +181,18 @@ void TVURChildFileForm::SaveFile()
         return;
     }
     try {
+        const QFileInfo target(GetFileName());
+        // Moving a write-protected file to the backup would go through (the
+        // folder allows it) and silently lift its protection.
+        if (target.exists() && !target.isWritable())
+            VURFiles::RaiseIOError(5);
+        const QFile::Permissions permissions = target.exists() ? target.permissions() : QFile::Permissions();
         BackupFile();
         SaveToFile(GetFileName());
+        // The new file would otherwise take the default mode, and a private
+        // article would become readable to everybody.
+        if (permissions)
+            QFile::setPermissions(GetFileName(), permissions);
         FileSaved();
         NoteDiskState();
     } catch (const std::exception &error) {
@@ -188,6 +200,13 @@ void TVURChildFileForm::SaveFile()
                                            {GetFileName(), WithoutFinalPeriod(ExceptionMessage(error))}));
         SetModified(true);
     }
+}
+
+EVURException TVURChildFileForm::ReadFailure(const QString &fileName, const std::exception &error)
+{
+    return EVURException(QStringLiteral("<PLK>Nie można odczytać pliku:\\n\"%s\".\\n\\n%s.<ENU>Cannot read "
+                                        "file:\\n\"%s\".\\n\\n%s."),
+                         {fileName, WithoutFinalPeriod(ExceptionMessage(error))});
 }
 
 void TVURChildFileForm::SaveFileAs()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "VURChildMDI.h"
+#include "VURKernel.h"
 #include "VURTextFile.h"
 
 // One text file in a document window: its name, modified flag and untitled
@@ -43,6 +44,9 @@ public:
     virtual void SaveToFile(const QString &fileName);
 
     int UntitledNumber() const { return m_untitledNumber; }
+
+    // The error shown when a file could not be read: its name and the reason.
+    static EVURException ReadFailure(const QString &fileName, const std::exception &error);
 
     void FileSaveActionExecute();
     void FileSaveAsActionExecute();

@@ -128,12 +128,19 @@ void TZOKMainForm::OpenFileInNewWindow(const QString &fileName)
     if (!app)
         return;
     TVURChildFileForm *article = app->CreateChildEditForm(this);
-    try {
-        article->OpenFile(fileName);
-    } catch (...) {
-        // No empty window stays behind a file that could not be read.
+    // No empty window stays behind a file that could not be read.
+    const auto dropWindow = [article] {
         QObject *window = article->parentWidget() ? static_cast<QObject *>(article->parentWidget()) : article;
         delete window;
+    };
+    try {
+        article->OpenFile(fileName);
+    } catch (const std::exception &error) {
+        dropWindow();
+        // Several files may be opened at once: the reason alone would not say which one failed.
+        throw TVURChildFileForm::ReadFailure(fileName, error);
+    } catch (...) {
+        dropWindow();
         throw;
     }
     NoteRecentOpened(fileName);

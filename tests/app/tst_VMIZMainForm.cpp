@@ -8,6 +8,7 @@
 #include "ZOKPrefsDialog.h"
 #include "VMIZApp.h"
 #include "VMIZMainForm.h"
+#include "VURAppGUI.h"
 #include "VURChildEditSyn.h"
 #include "VURLang.h"
 #include "VURRecents.h"
@@ -23,6 +24,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+
+#include <unistd.h>
 
 namespace {
 
@@ -54,6 +57,7 @@ private Q_SLOTS:
     void toolbarGroups();
     void fileNew();
     void missingFile();
+    void unreadableFile();
     void openSeveralWithOneAlreadyOpen();
     void preferencesSwitchTheLanguage();
 
@@ -174,6 +178,25 @@ void tst_VMIZMainForm::missingFile()
     QCOMPARE(m_form->Recents()->List().Count(), 0);
 }
 
+void tst_VMIZMainForm::unreadableFile()
+{
+    if (geteuid() == 0)
+        QSKIP("permissions do not bind root (the unprivileged test entry runs this)");
+    const QString secret = m_dir.filePath(QStringLiteral("secret.miz"));
+    QFile file(secret);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("environ\nbegin\n");
+    file.close();
+    QVERIFY(QFile::setPermissions(secret, QFile::WriteOwner));
+    MessageBoxRecorder boxes;
+    bool stop = false;
+    // As a command does it: the error ends in the program's error box.
+    TVURApplication::RunReportingErrors([&] { m_form->OpenOrActivateFile(secret, stop); });
+    QCOMPARE(boxes.texts, QStringList({"Cannot read file:\n\"" + secret + "\".\n\nAccess denied."}));
+    QVERIFY(m_form->ChildWindows().isEmpty());
+    QCOMPARE(m_form->Recents()->List().Count(), 0);
+}
+
 void tst_VMIZMainForm::openSeveralWithOneAlreadyOpen()
 {
     for (const char *name : {"a.miz", "b.miz"}) {
@@ -231,5 +254,16 @@ void tst_VMIZMainForm::preferencesSwitchTheLanguage()
     LangManager()->SetLanguage(QStringLiteral("enu"));
 }
 
-QTEST_MAIN(tst_VMIZMainForm)
+int main(int argc, char **argv)
+{
+    // The program opens its command-line arguments as files: the test
+    // functions named there are for QtTest alone.
+    int applicationArgc = 1;
+    QApplication application(applicationArgc, argv);
+    application.setAttribute(Qt::AA_Use96Dpi, true);
+    tst_VMIZMainForm test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_VMIZMainForm.moc"

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <unistd.h>
+
 namespace {
 
 const QString kRoot = QStringLiteral("Software\\VUR Software\\Quill::MIZ\\");
@@ -34,6 +36,7 @@ private Q_SLOTS:
     void deleteSectionTree();
     void damagedFileKeptAside_data();
     void damagedFileKeptAside();
+    void unreadableFileKeptAside();
     void refusedWriteRaises();
     void failedSaveRaisesOnClose();
     void writtenAtomically();
@@ -280,6 +283,38 @@ void tst_VURRegistry::damagedFileKeptAside()
     QFile aside(StorePath() + QStringLiteral(".damaged"));
     QVERIFY(aside.open(QIODevice::ReadOnly));
     QCOMPARE(aside.readAll(), content);
+    TVURRegistry reread(StorePath());
+    QVERIFY(reread.OpenSection(kRoot, QStringLiteral("Language"), false));
+    QCOMPARE(reread.ReadString(QStringLiteral("Current"), QString()), QStringLiteral("enu"));
+}
+
+void tst_VURRegistry::unreadableFileKeptAside()
+{
+    if (geteuid() == 0)
+        QSKIP("permissions do not bind root (the unprivileged test entry runs this)");
+    {
+        TVURRegistry store(StorePath());
+        QVERIFY(store.OpenSection(kRoot, QStringLiteral("Language"), true));
+        store.WriteString(QStringLiteral("Current"), QStringLiteral("plk"));
+        store.CloseSection();
+    }
+    QFile file(StorePath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray content = file.readAll();
+    file.close();
+    QVERIFY(QFile::setPermissions(StorePath(), QFile::WriteOwner));
+
+    // Read as defaults; the first write keeps the user's file aside, whole.
+    TVURRegistry store(StorePath());
+    QVERIFY(store.OpenSection(kRoot, QStringLiteral("Language"), true));
+    QCOMPARE(store.ReadString(QStringLiteral("Current"), QStringLiteral("default")), QStringLiteral("default"));
+    store.WriteString(QStringLiteral("Current"), QStringLiteral("enu"));
+    store.CloseSection();
+    const QString aside = StorePath() + QStringLiteral(".damaged");
+    QVERIFY(QFile::setPermissions(aside, QFile::ReadOwner | QFile::WriteOwner));
+    QFile kept(aside);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), content);
     TVURRegistry reread(StorePath());
     QVERIFY(reread.OpenSection(kRoot, QStringLiteral("Language"), false));
     QCOMPARE(reread.ReadString(QStringLiteral("Current"), QString()), QStringLiteral("enu"));

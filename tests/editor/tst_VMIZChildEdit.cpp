@@ -24,6 +24,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <unistd.h>
+
 namespace {
 
 int g_argc = 1;
@@ -114,6 +116,7 @@ private Q_SLOTS:
     void misbehavingProgram_data();
     void misbehavingProgram();
     void mizfilesNamesAFile();
+    void writeProtectedArticle();
 
 private:
     TVMIZChildEditForm *OpenArticle(const QString &name, const QByteArray &text = kArticle)
@@ -529,6 +532,25 @@ void tst_VMIZChildEdit::mizfilesNamesAFile()
     QCOMPARE(boxes.texts, QStringList({QStringLiteral("Program remflags not found\nin %1/.").arg(file)}));
     QCOMPARE(article->Text().toUtf8(), kArticle);
     QCOMPARE(m_folder->Read(QStringLiteral("ring_1.miz")), kArticle);
+}
+
+void tst_VMIZChildEdit::writeProtectedArticle()
+{
+    if (geteuid() == 0)
+        QSKIP("permissions do not bind root (the unprivileged test entry runs this)");
+    TVMIZChildEditForm *article = OpenArticle(QStringLiteral("ring_1.miz"));
+    const QString file = m_folder->File(QStringLiteral("ring_1.miz"));
+    QVERIFY(QFile::setPermissions(file, QFile::ReadOwner));
+    m_folder->Script(QStringLiteral("ring_1"), "verifier issue 9 3 4\n");
+    MessageBoxRecorder boxes;
+    article->Action("MizarRunVerifierAction")->trigger();
+    QCOMPARE(boxes.texts, QStringList({QStringLiteral("The article is write-protected:\n\"%1\".\n\nMizar writes the "
+                                                      "issues it finds into the article, so it cannot be checked.")
+                                           .arg(file)}));
+    QVERIFY(!QFile::exists(m_folder->File(QStringLiteral("ring_1.standin.log"))));
+    QCOMPARE(m_folder->Read(QStringLiteral("ring_1.miz")), kArticle);
+    QVERIFY(!article->GetModified());
+    QCOMPARE(m_host->statusMessages, 0);
 }
 
 int main(int argc, char **argv)

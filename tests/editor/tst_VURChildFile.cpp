@@ -98,7 +98,10 @@ private Q_SLOTS:
     void saveKeepsOlderBackupOfEmptyFile();
     void failedSaveKeepsPreviousContent();
     void saveIntoReadOnlyPlace();
-    void saveIntoReadOnlyFolder();
+    void saveWithoutWriteAccess_data();
+    void saveWithoutWriteAccess();
+    void saveKeepsPermissions();
+    void openUnreadableFile();
     void saveAsRefusesAnotherOpenDocument();
     void saveAsNotesRecentFiles_data();
     void saveAsNotesRecentFiles();
@@ -295,26 +298,77 @@ void tst_VURChildFile::saveIntoReadOnlyPlace()
     QVERIFY(document->GetModified());
 }
 
-void tst_VURChildFile::saveIntoReadOnlyFolder()
+void tst_VURChildFile::saveWithoutWriteAccess_data()
 {
+    QTest::addColumn<bool>("lockFolder");
+    QTest::newRow("folder without write access") << true;
+    QTest::newRow("write-protected file") << false;
+}
+
+void tst_VURChildFile::saveWithoutWriteAccess()
+{
+    QFETCH(bool, lockFolder);
     if (geteuid() == 0)
-        QSKIP("permissions do not bind root");
+        QSKIP("permissions do not bind root (the unprivileged test entry runs this)");
     const QString folder = m_dir->filePath(QStringLiteral("locked"));
     QVERIFY(QDir().mkdir(folder));
     const QString file = folder + QStringLiteral("/a.miz");
     WriteBytes(file, "previous\n");
     TextDocument *document = NewDocument();
     document->OpenFile(file);
-    QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+    const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ReadUser;
+    QVERIFY(QFile::setPermissions(lockFolder ? folder : file, lockFolder ? readOnly | QFile::ExeOwner : readOnly));
     document->text = QStringLiteral("new\n");
     document->SetModified(true);
     QString shown;
     const auto driver = AnswerBox(QMessageBox::Ok, &shown);
     document->SaveFile();
+    const QFile::Permissions after = QFile::permissions(file);
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QCOMPARE(shown, QStringLiteral("Error saving file:\n\"%1\".\n\nAccess denied.").arg(file));
     QVERIFY(document->GetModified());
     QCOMPARE(ReadBytes(file), QByteArray("previous\n"));
+    // The protected file is neither moved to the backup nor made writable.
+    QVERIFY(!QFile::exists(folder + QStringLiteral("/a.~miz")));
+    if (!lockFolder)
+        QCOMPARE(after & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther), QFile::Permissions());
+}
+
+void tst_VURChildFile::saveKeepsPermissions()
+{
+    // A private article stays private after a save, although the save
+    // writes a new file behind the backup.
+    const QString file = m_dir->filePath(QStringLiteral("private.miz"));
+    WriteBytes(file, "previous\n");
+    const QFile::Permissions owner = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
+    QVERIFY(QFile::setPermissions(file, owner));
+    TextDocument *document = NewDocument();
+    document->OpenFile(file);
+    document->text = QStringLiteral("new\n");
+    document->SetModified(true);
+    document->SaveFile();
+    QVERIFY(!document->GetModified());
+    QCOMPARE(ReadBytes(file), QByteArray("new\n"));
+    QCOMPARE(QFile::permissions(file), owner);
+}
+
+void tst_VURChildFile::openUnreadableFile()
+{
+    if (geteuid() == 0)
+        QSKIP("permissions do not bind root (the unprivileged test entry runs this)");
+    const QString file = m_dir->filePath(QStringLiteral("secret.miz"));
+    WriteBytes(file, "hidden\n");
+    QVERIFY(QFile::setPermissions(file, QFile::WriteOwner));
+    TextDocument *document = NewDocument();
+    document->InitUntitled(3);
+    try {
+        document->OpenFile(file);
+        QFAIL("an unreadable file was opened");
+    } catch (const EVURException &error) {
+        QCOMPARE(error.Message(), QStringLiteral("Access denied."));
+    }
+    QCOMPARE(document->GetFileName(), QStringLiteral("NoName 3"));
+    QVERIFY(document->text.isEmpty());
 }
 
 void tst_VURChildFile::saveAsRefusesAnotherOpenDocument()
