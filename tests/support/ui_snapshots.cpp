@@ -69,6 +69,19 @@ void MessageBoxes()
             });
             AskYesNoCancel(QStringLiteral("<PLK>Zapisać zmiany w pliku \"ring_1.miz\"?<ENU>Save changes to \"ring_1.miz\"?"));
         }
+        {
+            ModalDriver driver([language](QWidget *box) {
+                RunEventLoopFor(100);
+                Save(box, QStringLiteral("write-protected-box-") + QString::fromLatin1(language));
+                box->close();
+            });
+            ShowError(FormatArgumentsFromRight(
+                TranslateText(QStringLiteral(
+                    "<PLK>Artykuł jest chroniony przed zapisem:\\n\"%s\".\\n\\nMizar zapisuje w nim znalezione "
+                    "błędy, więc nie można go sprawdzić.<ENU>The article is write-protected:\\n\"%s\".\\n\\nMizar "
+                    "writes the issues it finds into the article, so it cannot be checked.")),
+                {QStringLiteral("/home/author/mizar/articles/ring_1.miz")}));
+        }
     }
 }
 
