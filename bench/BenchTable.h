@@ -42,7 +42,7 @@ public:
             std::string target;
             const char *verdict = "";
             if (!row.op.empty()) {
-                target = row.op + " " + Number(row.limit, Decimals(row.limit)) + " " + row.unit;
+                target = row.op + " " + Limit(row.limit) + " " + row.unit;
                 verdict = row.Met() ? "met" : "MISSED";
                 allMet = allMet && row.Met();
             }
@@ -73,15 +73,12 @@ private:
         return text;
     }
 
-    static int Decimals(double value)
+    // A limit as written in the issues: 0.1, 20, 1000.
+    static std::string Limit(double value)
     {
-        for (int decimals = 0; decimals < 4; ++decimals) {
-            char text[64];
-            std::snprintf(text, sizeof text, "%.*f", decimals, value);
-            if (std::strtod(text, nullptr) == value)
-                return decimals;
-        }
-        return 4;
+        char text[64];
+        std::snprintf(text, sizeof text, "%g", value);
+        return text;
     }
 
     void Append() const
@@ -99,7 +96,7 @@ private:
                 continue;
             std::fprintf(file, "%s\t%s\t%s\t%s\t%s\t%s\t%s\n", m_bench.c_str(), row.figure.c_str(),
                          Number(row.measured, row.decimals).c_str(), row.unit.c_str(), row.op.c_str(),
-                         Number(row.limit, Decimals(row.limit)).c_str(), row.Met() ? "met" : "MISSED");
+                         Limit(row.limit).c_str(), row.Met() ? "met" : "MISSED");
         }
         std::fclose(file);
     }

@@ -291,6 +291,12 @@ void TVURAppScriptForm::TranslateTexts()
     SetMenuTexts(m_bookmarkGotoMenu, kBookmarkGotoMenu);
     SetMenuTexts(m_macroMenu, kMacroMenu);
     SetMenuTexts(m_processMenu, kProcessMenu);
+    // Resolved here, not at every idle pass that finds no editor window.
+    const QString recordHint = TranslateText(QString::fromUtf8(kRecordHint));
+    const QString pauseHint = TranslateText(QString::fromUtf8(kPauseHint));
+    m_defaultMacroTexts = {TranslateText(QString::fromUtf8(kRecordCaption)), recordHint.section(QLatin1Char('|'), 0, 0),
+                           recordHint, TranslateText(QString::fromUtf8(kPauseCaption)),
+                           pauseHint.section(QLatin1Char('|'), 0, 0), pauseHint};
     m_shownMacroTexts.clear();
     RefreshMacroTexts();
 }
@@ -346,14 +352,11 @@ void TVURAppScriptForm::RefreshMacroTexts()
         texts = {boundRecord->text(), boundRecord->toolTip(), boundRecord->statusTip(),
                  boundPause->text(), boundPause->toolTip(), boundPause->statusTip()};
     } else {
-        const QString recordHint = TranslateText(QString::fromUtf8(kRecordHint));
-        const QString pauseHint = TranslateText(QString::fromUtf8(kPauseHint));
-        texts = {TranslateText(QString::fromUtf8(kRecordCaption)), recordHint.section(QLatin1Char('|'), 0, 0), recordHint,
-                 TranslateText(QString::fromUtf8(kPauseCaption)), pauseHint.section(QLatin1Char('|'), 0, 0), pauseHint};
+        texts = m_defaultMacroTexts;
     }
     // Touched only when they change, so the menu and the buttons are not
     // redrawn at every idle.
-    if (texts == m_shownMacroTexts)
+    if (texts.size() != 6 || texts == m_shownMacroTexts)
         return;
     m_shownMacroTexts = texts;
     record->setText(texts.at(0));

@@ -63,5 +63,7 @@ private:
     QMenu *m_bookmarkGotoMenu = nullptr;
     QMenu *m_fileRecentsPopupMenu = nullptr;
     QString m_shownPosition;
+    // Record and Pause: caption, tooltip and status text of each.
+    QStringList m_defaultMacroTexts;
     QStringList m_shownMacroTexts;
 };
